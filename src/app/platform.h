@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+// Everything that would block a test or reach outside the process goes
+// through here: message boxes, file dialogs, starting help, opening an
+// address, today's date and the start-up pause. The windows use the Qt
+// implementation (qtPlatform()); tests install a recorder that answers from
+// a script and records what was shown.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // A modal box titled "Lorqa" with one text and an "OK" button.
+    virtual void showMessage(QWidget *parent, const QString &text) = 0;
+    // The error box of a command that failed (conversion or write error).
+    virtual void showError(QWidget *parent, const QString &text) = 0;
+    // A box with OK and Cancel; true for OK.
+    virtual bool askOkCancel(QWidget *parent, const QString &title, const QString &text) = 0;
+
+    // The platform's open and save dialogs; an empty text when cancelled.
+    // `filter` is in Qt's form ("Dane (*.dane)"). The save dialog asks before
+    // replacing a file and adds `defaultSuffix` to a name typed without one.
+    virtual QString openFileName(QWidget *parent, const QString &folder, const QString &filter) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &folder, const QString &filter,
+                                 const QString &defaultSuffix) = 0;
+
+    // Starts a help topic from a command line such as
+    // "hh lorqa(12).chm::/dzialvii.htm#art86"; false when nothing opened.
+    virtual bool startHelp(const QString &commandLine) = 0;
+    // Opens a web or mail address; false when nothing opened.
+    virtual bool openUrl(const QUrl &url) = 0;
+
+    virtual QDate today() = 0;
+    virtual void pause(int milliseconds) = 0;
+};
+
+// The platform the windows use: Qt's by default; tests replace it.
+Platform &platform();
+void setPlatform(Platform *replacement); // nullptr restores Qt's

@@ -1,0 +1,176 @@
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct Run
+{
+    int exitCode;
+    QString out;
+    QString err;
+};
+
+Run cli(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(LORQA_BIN_DIR) + u"/lorqa-cli"_s, args);
+    if (!p.waitForFinished(60000))
+        return {-1, {}, u"timeout"_s};
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString example(const QString &name)
+{
+    return QStringLiteral(LORQA_SOURCE_DIR) + u"/examples/"_s + name;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+} // namespace
+
+class CliTest : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+private Q_SLOTS:
+    void help()
+    {
+        const Run r = cli({u"--help"_s});
+        QCOMPARE(r.exitCode, 0);
+        for (const QString &command : {u"calc"_s, u"check"_s, u"pdf"_s})
+            QVERIFY2(r.out.contains(command), qPrintable(command));
+    }
+
+    void wrongArguments_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("nothing") << QStringList();
+        QTest::newRow("unknown command") << QStringList{u"policz"_s};
+        QTest::newRow("calc without output") << QStringList{u"calc"_s, example(u"deklaracja-zwrot.vat"_s)};
+        QTest::newRow("check with two files") << QStringList{u"check"_s, u"a"_s, u"b"_s};
+        QTest::newRow("missing input") << QStringList{u"check"_s, u"/nie/ma/takiego.vat"_s};
+        QTest::newRow("input is a folder") << QStringList{u"calc"_s, u"/tmp"_s, u"/tmp/x.vat"_s};
+        QTest::newRow("output folder missing")
+            << QStringList{u"calc"_s, example(u"deklaracja-zwrot.vat"_s), u"/nie/ma/out.vat"_s};
+    }
+    void wrongArguments()
+    {
+        QFETCH(QStringList, args);
+        const Run r = cli(args);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.err.startsWith(u"lorqa-cli: "_s));
+    }
+
+    void calcOfAComputedExampleChangesNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("to pay") << u"deklaracja-do-zaplaty.vat"_s;
+        QTest::newRow("refund") << u"deklaracja-zwrot.vat"_s;
+    }
+    void calcOfAComputedExampleChangesNothing()
+    {
+        QFETCH(QString, name);
+        const QString out = path(u"out-"_s + name);
+        const Run r = cli({u"calc"_s, example(name), out});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(readAll(out), readAll(example(name)));
+    }
+
+    void calcComputesInPlaceKeepingOtherKeys()
+    {
+        const QString file = path(u"inplace.vat"_s);
+        writeAll(file, "[liczby]\r\n25=100\r\n27=1000\r\n29=50\r\n[moje]\r\nnotatka=tak\r\n");
+        const Run r = cli({u"calc"_s, file, file});
+        QCOMPARE(r.exitCode, 0);
+        const QByteArray bytes = readAll(file);
+        for (const char *line : {"26=5\r\n", "28=80\r\n", "30=12\r\n", "45=1150\r\n", "46=97\r\n",
+                                 "58=97\r\n", "[moje]\r\nnotatka=tak\r\n"})
+            QVERIFY2(bytes.contains(line), line);
+    }
+
+    void calcConversionErrorLeavesOutputAlone()
+    {
+        const QString in = path(u"bad.vat"_s);
+        const QString out = path(u"existing.vat"_s);
+        writeAll(in, "[liczby]\r\n25=100\r\n27=1-0\r\n");
+        writeAll(out, "[dane]\r\n1_NIP=stary\r\n");
+        const Run r = cli({u"calc"_s, in, out});
+        QCOMPARE(r.exitCode, 1);
+        QVERIFY2(r.err.contains(u"'1-0' is not a valid integer value"_s), qPrintable(r.err));
+        QCOMPARE(readAll(out), QByteArray("[dane]\r\n1_NIP=stary\r\n"));
+        QCOMPARE(readAll(in), QByteArray("[liczby]\r\n25=100\r\n27=1-0\r\n"));
+    }
+
+    void check_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::newRow("new declaration")
+            << QByteArray("[dane]\r\n1_NIP=1\r\n") << 1
+            << u"Nie wypełnione pole kwartał.\nBłąd w polu rok\nBrak urzędu skarbowego\n"
+               "Brak nazwy podatnika\nNiewypełnione dane adresowe\n"
+               "Brak danych osoby wypełniającej\nBrak daty wypełnienia deklaracji\n"_s;
+        QTest::newRow("conversion error")
+            << QByteArray("[dane]\r\n4_Kwarta\xB3=x\r\n") << 2 << QString();
+    }
+    void check()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        writeAll(path(u"check.vat"_s), file);
+        const Run r = cli({u"check"_s, path(u"check.vat"_s)});
+        QCOMPARE(r.exitCode, exitCode);
+        QCOMPARE(r.out, out);
+        if (exitCode == 2)
+            QVERIFY(r.err.contains(u"'x' is not a valid integer value"_s));
+    }
+
+    void checkExamples()
+    {
+        // Warnings alone leave the result at "no error".
+        Run r = cli({u"check"_s, example(u"deklaracja-do-zaplaty.vat"_s)});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, u"Pola 47 i 48 powinny być wypełnione łącznie\n"_s);
+        r = cli({u"check"_s, example(u"deklaracja-zwrot.vat"_s)});
+        QCOMPARE(r.exitCode, 0);
+        QCOMPARE(r.out, QString());
+    }
+
+    void refusesAHugeFile()
+    {
+        const QString big = path(u"big.vat"_s);
+        QFile f(big);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.resize(17 * 1024 * 1024));
+        f.close();
+        const QString out = path(u"big-out.vat"_s);
+        const Run r = cli({u"calc"_s, big, out});
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.err.contains(u"16 MiB"_s));
+        QVERIFY(!QFile::exists(out));
+    }
+};
+
+QTEST_GUILESS_MAIN(CliTest)
+#include "cli_test.moc"

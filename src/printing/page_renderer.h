@@ -1,0 +1,23 @@
+#pragma once
+
+#include <vector>
+
+class FieldAccess;
+class PageComposition;
+class QPagedPaintDevice;
+class QPainter;
+
+// A4 portrait with the page's margins; painting counts from the paper's
+// corner, because some boxes are placed from it.
+void setPageLayoutFor(QPagedPaintDevice &device, const PageComposition &page);
+
+// Paints the page as it stands (artwork if on, then the band's boxes, then
+// the boxes placed from the paper's corner) with a painter that is active on
+// a device laid out by setPageLayoutFor.
+void paintPage(QPainter &painter, const PageComposition &page);
+
+// Composes each page from the declaration (its before-print handler) and
+// paints it on a sheet of its own. Throws std::runtime_error when the device
+// cannot be painted on (a PDF file that cannot be created).
+void printPages(QPagedPaintDevice &device, const std::vector<PageComposition *> &pages,
+                const FieldAccess &fields);

@@ -9,8 +9,8 @@ class QWidget;
 // Everything that would block a test or reach outside the process goes
 // through here: message boxes, file dialogs, starting help, opening an
 // address, today's date and the start-up pause. The windows use the Qt
-// implementation (qtPlatform()); tests install a recorder that answers from
-// a script and records what was shown.
+// implementation; tests install a recorder (setPlatform) that answers from a
+// script and records what was shown.
 class Platform
 {
 public:
@@ -38,6 +38,15 @@ public:
 
     virtual QDate today() = 0;
     virtual void pause(int milliseconds) = 0;
+
+    // The system's major version, which picks the help viewer: below 6 the
+    // WinHelp file, from 6 on the HTML help started by a command line.
+    virtual int systemMajorVersion() { return 10; }
+    // WinHelp: a context number, or a topic name, of a help file such as
+    // "lorqa(12).hlp". There is no WinHelp viewer here, so by default both
+    // open the same topic of the HTML help through startHelp.
+    virtual void showHelpContext(const QString &helpFile, int context);
+    virtual void showHelpTopic(const QString &helpFile, const QString &topic);
 };
 
 // The platform the windows use: Qt's by default; tests replace it.

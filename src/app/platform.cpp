@@ -1,0 +1,96 @@
+#include "app/platform.h"
+
+#include "app/help_launcher.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QThread>
+
+using namespace Qt::Literals::StringLiterals;
+
+// There is no WinHelp viewer here: the HTML help opens at its start page.
+void Platform::showHelpContext(const QString &, int)
+{
+    startHelp(u"hh lorqa(12).chm"_s);
+}
+
+void Platform::showHelpTopic(const QString &, const QString &)
+{
+    startHelp(u"hh lorqa(12).chm"_s);
+}
+
+namespace {
+
+const QString ApplicationTitle = u"Lorqa"_s;
+
+class QtPlatform : public Platform
+{
+public:
+    void showMessage(QWidget *parent, const QString &text) override
+    {
+        QMessageBox box(QMessageBox::NoIcon, ApplicationTitle, text, QMessageBox::Ok, parent);
+        box.exec();
+    }
+
+    void showError(QWidget *parent, const QString &text) override
+    {
+        QMessageBox box(QMessageBox::Critical, ApplicationTitle, text, QMessageBox::Ok, parent);
+        box.exec();
+    }
+
+    bool askOkCancel(QWidget *parent, const QString &title, const QString &text) override
+    {
+        QMessageBox box(QMessageBox::Question, title, text,
+                        QMessageBox::Ok | QMessageBox::Cancel, parent);
+        return box.exec() == QMessageBox::Ok;
+    }
+
+    QString openFileName(QWidget *parent, const QString &folder, const QString &filter) override
+    {
+        QFileDialog dialog(parent, QString(), folder, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+
+    QString saveFileName(QWidget *parent, const QString &folder, const QString &filter,
+                         const QString &defaultSuffix) override
+    {
+        QFileDialog dialog(parent, QString(), folder, filter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(defaultSuffix);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+
+    bool startHelp(const QString &commandLine) override { return launchHelp(commandLine); }
+    bool openUrl(const QUrl &url) override { return QDesktopServices::openUrl(url); }
+    QDate today() override { return QDate::currentDate(); }
+    void pause(int milliseconds) override { QThread::msleep(qMax(0, milliseconds)); }
+};
+
+QtPlatform &qtPlatform()
+{
+    static QtPlatform instance;
+    return instance;
+}
+
+Platform *current = nullptr;
+
+} // namespace
+
+Platform &platform()
+{
+    return current ? *current : qtPlatform();
+}
+
+void setPlatform(Platform *replacement)
+{
+    current = replacement;
+}

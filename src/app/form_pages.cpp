@@ -122,7 +122,7 @@ public:
         m_content->setObjectName(u"content"_s);
         m_content->setStyleSheet(QString::fromLatin1(PageStyle));
         m_layout = new QVBoxLayout(m_content);
-        m_layout->setContentsMargins(10, 8, 10, 8);
+        m_layout->setContentsMargins(10, 6, 10, 6);
         m_layout->setSpacing(3);
     }
 
@@ -131,7 +131,7 @@ public:
         switch (m_page) {
         case 1: buildHeader(); break;
         case 2:
-        case 3: buildAmounts(positionsOfPage(), {}); break;
+        case 3: buildAmounts(positionsOfPage()); break;
         case 4: buildSummary(); break;
         }
         m_layout->addStretch(1);
@@ -284,8 +284,7 @@ private:
         addHeadings(4);
         auto *za = label(u"za"_s, "intro");
         za->setWordWrap(false);
-        cellRow({{4, 1}, {5, 1}}, za);
-        cellRow({{6, 1}});
+        cellRow({{4, 1}, {5, 1}, {6, 4}}, za);
         cellRow({{7, 1}});
         addHeadings(8);
         cellRow({{8, 1}});
@@ -347,29 +346,35 @@ private:
         return part.match(caption).hasMatch();
     }
 
-    // Rows of amounts: positions in a row share their caption.
-    void buildAmounts(const std::vector<const Position *> &list, QGridLayout *grid)
+    // Headings inside a grid of amounts, across all its columns, so that the
+    // columns of every section of a page stand one under the other.
+    void addHeadings(QGridLayout *grid, int &row, int before)
     {
-        bool usedLeft = false;
+        for (const Heading &h : headings())
+            if (h.page == m_page && h.before == before)
+                grid->addWidget(label(h.text, h.subsection ? "subheading" : "heading"), row++, 0, 1, 4);
+        for (const ColumnHeadings &c : columnHeadings())
+            if (c.before == before) {
+                if (!c.left.isEmpty())
+                    grid->addWidget(label(c.left, "column"), row, 1);
+                grid->addWidget(label(c.right, "column"), row, 2);
+                ++row;
+            }
+    }
+
+    // Rows of amounts: positions in a row share their caption.
+    void buildAmounts(const std::vector<const Position *> &list)
+    {
+        QGridLayout *grid = newGrid();
+        grid->setColumnMinimumWidth(1, m_page == 4 ? 0 : AmountWidth);
+        grid->setColumnMinimumWidth(2, AmountWidth);
+        grid->setColumnMinimumWidth(ButtonColumn, 26);
         int row = 0;
         for (size_t i = 0; i < list.size();) {
             const Position &first = *list[i];
-            if (!grid || headingBefore(first.number)) {
-                addHeadings(first.number);
-                grid = newGrid();
-                row = 0;
-                for (const ColumnHeadings &c : columnHeadings())
-                    if (c.before == first.number) {
-                        if (!c.left.isEmpty())
-                            grid->addWidget(label(c.left, "column"), row, 1);
-                        grid->addWidget(label(c.right, "column"), row, 2);
-                        ++row;
-                    }
-            }
-            if (!first.groupCaption.isEmpty()) {
-                QLabel *group = label(first.groupCaption, "row");
-                grid->addWidget(group, row++, CaptionColumn, 1, 3);
-            }
+            addHeadings(grid, row, first.number);
+            if (!first.groupCaption.isEmpty())
+                grid->addWidget(label(first.groupCaption, "row"), row++, CaptionColumn, 1, 3);
             QLabel *caption = label(first.caption, "row");
             if (isPartOfRow(first.caption))
                 caption->setIndent(20);
@@ -382,11 +387,8 @@ private:
             grid->addWidget(caption, row, CaptionColumn);
             int last = first.number;
             size_t j = i;
-            for (; j < list.size() && list[j]->caption == first.caption
-                   && list[j]->column != AmountColumn::None; ++j) {
-                const int column = amountColumn(list[j]->column);
-                usedLeft |= column == 1;
-                grid->addWidget(amountCell(*list[j]), row, column);
+            for (; j < list.size() && list[j]->caption == first.caption; ++j) {
+                grid->addWidget(amountCell(*list[j]), row, amountColumn(list[j]->column));
                 last = list[j]->number;
             }
             if (QPushButton *b = buttonAfter(last)) {
@@ -395,18 +397,7 @@ private:
             }
             ++row;
             i = j;
-            grid->setColumnMinimumWidth(1, usedLeft ? AmountWidth : 0);
-            grid->setColumnMinimumWidth(2, AmountWidth);
-            grid->setColumnMinimumWidth(ButtonColumn, 26);
         }
-    }
-
-    bool headingBefore(int number) const
-    {
-        for (const Heading &h : headings())
-            if (h.page == m_page && h.before == number)
-                return true;
-        return false;
     }
 
     void buildSummary()
@@ -422,7 +413,7 @@ private:
             else
                 signatory.push_back(p);
         }
-        buildAmounts(amounts, nullptr);
+        buildAmounts(amounts);
 
         addHeadings(marks.front()->number);
         QGridLayout *grid = newGrid();

@@ -1,5 +1,6 @@
 #include "app/platform.h"
 
+#include "app/help_contexts.h"
 #include "app/help_launcher.h"
 
 #include <QDesktopServices>
@@ -9,15 +10,19 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-// There is no WinHelp viewer here: the HTML help opens at its start page.
-void Platform::showHelpContext(const QString &, int)
+// There is no WinHelp viewer here: the same topic opens in the HTML help.
+void Platform::showHelpContext(const QString &, int context)
 {
-    startHelp(u"hh lorqa(12).chm"_s);
+    const QString command = helpCommandForContext(context);
+    if (!command.isEmpty())
+        startHelp(command);
 }
 
-void Platform::showHelpTopic(const QString &, const QString &)
+void Platform::showHelpTopic(const QString &, const QString &topic)
 {
-    startHelp(u"hh lorqa(12).chm"_s);
+    const QString command = helpCommandForTopic(topic);
+    if (!command.isEmpty())
+        startHelp(command);
 }
 
 namespace {

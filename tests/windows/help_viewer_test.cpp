@@ -1,5 +1,6 @@
 #include "app/help_contexts.h"
 #include "app/help_launcher.h"
+#include "app/help_topics.h"
 #include "app/help_viewer.h"
 #include "app/platform.h"
 
@@ -172,6 +173,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("commandLine");
         for (const Reference &reference : allReferences())
             QTest::newRow(reference.name) << reference.commandLine;
+        // The main window's own tables, so that a reference changed there
+        // cannot point nowhere.
+        for (const HelpButton &button : mainWindowHelpButtons())
+            QTest::addRow("main window %s", qPrintable(button.name)) << helpCommandLine(button.pageReference);
+        for (const HelpMenuEntry &entry : helpMenuEntries())
+            QTest::addRow("menu %s", qPrintable(entry.name)) << entry.command;
     }
     void opensEveryReferenceAtItsAnchor()
     {

@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {

@@ -122,14 +122,14 @@ private Q_SLOTS:
         QVERIFY(form->isVisible());
     }
 
-    void mailLabelsShowTheAddressTheyOpen_data()
+    void linkLabelsShowTheAddressTheyOpen_data()
     {
         QTest::addColumn<QString>("name");
         QTest::newRow("general mail") << u"Label7"_s;
         QTest::newRow("support mail") << u"Label8"_s;
         QTest::newRow("web page") << u"Label10"_s;
     }
-    void mailLabelsShowTheAddressTheyOpen()
+    void linkLabelsShowTheAddressTheyOpen()
     {
         QFETCH(QString, name);
         QTest::mouseClick(label(name), Qt::LeftButton);

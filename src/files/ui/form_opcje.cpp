@@ -67,6 +67,11 @@ TFormOpcje::TFormOpcje(QWidget *parent)
     setWindowTitle(u"Opcje"_s);
     setFixedSize(428, 198);
     setModal(true);
+    // The controls stand at fixed places sized for a small dialog font (8 pt
+    // at 96 dpi); a larger desktop font would clip the captions.
+    QFont small(u"Liberation Sans"_s);
+    small.setPixelSize(11);
+    setFont(small);
 
     GroupBox1 = new QGroupBox(u"Opcje wydruku"_s, this);
     GroupBox1->setObjectName(u"GroupBox1"_s);

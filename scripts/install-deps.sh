@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
-  libgl-dev
+  libgl-dev qt6-translations-l10n
   fonts-liberation poppler-utils xvfb xauth x11-apps imagemagick xdotool
 )
 

@@ -4,8 +4,12 @@
 #include "app/splash_form.h"
 #include "declaration/errors.h"
 #include "declaration/ui/form_error.h"
+#include "files/ui/form_opcje.h"
+#include "printing/ui/print_preview.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <exception>
 #include <memory>
 
@@ -14,6 +18,12 @@ using namespace Qt::Literals::StringLiterals;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+
+    // The program speaks Polish; so should Qt's own dialogs (file dialogs,
+    // print preview, buttons of the message boxes).
+    QTranslator qtTexts;
+    if (qtTexts.load(u"qtbase_pl"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
 
     // Shown and painted before the slow work, since nothing else is
     // processed until the windows exist.
@@ -29,12 +39,16 @@ int main(int argc, char *argv[])
     std::unique_ptr<TForm1> Form1;
     try {
         Form1 = std::make_unique<TForm1>();
-        // The printed pages 1 and 2 are created here.
+        // The printed pages 1 and 2 live in the printer of the print commands.
+        auto *pagePrinter = new PagePrinter(*Form1, Form1.get());
         auto *AboutForm = new TAboutForm(Form1.get());
         auto *FormError = new TFormError(Form1.get());
-        // The wizard and the print options dialog are created here.
+        // The wizard is created here once it exists.
+        auto *FormOpcje = new TFormOpcje(Form1.get());
+        Form1->setPagePrinter([pagePrinter](int page) { pagePrinter->printPage(page); });
         Form1->setAboutDialog(AboutForm);
         Form1->setErrorForm(FormError);
+        Form1->setOptionsDialog(FormOpcje);
     } catch (const LorqaError &e) {
         platform().showError(nullptr, e.message());
         return 1;

@@ -4,6 +4,7 @@
 #include "app/help_launcher.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QThread>
@@ -51,9 +52,20 @@ public:
         return box.exec() == QMessageBox::Ok;
     }
 
+    // The dialogs are offered the dane folder, which the user may not have
+    // made yet: then they start in the nearest folder that exists, rather
+    // than proposing "dane" as a file name.
+    static QString existingFolder(const QString &folder)
+    {
+        QDir dir(folder);
+        while (!dir.exists() && dir.cdUp()) {
+        }
+        return dir.exists() ? dir.path() : QString();
+    }
+
     QString openFileName(QWidget *parent, const QString &folder, const QString &filter) override
     {
-        QFileDialog dialog(parent, QString(), folder, filter);
+        QFileDialog dialog(parent, QString(), existingFolder(folder), filter);
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -64,7 +76,7 @@ public:
     QString saveFileName(QWidget *parent, const QString &folder, const QString &filter,
                          const QString &defaultSuffix) override
     {
-        QFileDialog dialog(parent, QString(), folder, filter);
+        QFileDialog dialog(parent, QString(), existingFolder(folder), filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setDefaultSuffix(defaultSuffix);

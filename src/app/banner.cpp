@@ -79,17 +79,17 @@ Banner::Banner(QWidget *parent)
     setObjectName(u"Panel1"_s);
     setFixedHeight(117);
 
-    for (const AreaSpec &spec : areaSpecs()) {
+    for (const AreaSpec &place : areaSpecs()) {
         auto *area = new ClickArea(this);
-        area->setObjectName(spec.name);
-        area->setGeometry(spec.rect.translated(PictureLeft, PictureTop));
-        area->setToolTip(spec.hint);
-        area->setStatusTip(spec.hint);
+        area->setObjectName(place.name);
+        area->setGeometry(place.rect.translated(PictureLeft, PictureTop));
+        area->setToolTip(place.hint);
+        area->setStatusTip(place.hint);
     }
-    for (const MarkerSpec &spec : markerSpecs) {
+    for (const MarkerSpec &place : markerSpecs) {
         auto *marker = new QFrame(this);
-        marker->setObjectName(spec.name);
-        marker->setGeometry(spec.left + PictureLeft, spec.top + PictureTop, spec.width, 1);
+        marker->setObjectName(place.name);
+        marker->setGeometry(place.left + PictureLeft, place.top + PictureTop, place.width, 1);
         marker->setAutoFillBackground(true);
         QPalette pal = marker->palette();
         pal.setColor(QPalette::Window, Qt::white);
@@ -97,8 +97,8 @@ Banner::Banner(QWidget *parent)
         marker->hide();
     }
     // The areas lie over everything, so a click on a marker still counts.
-    for (const AreaSpec &spec : areaSpecs())
-        area(spec.name)->raise();
+    for (const AreaSpec &place : areaSpecs())
+        area(place.name)->raise();
 }
 
 ClickArea *Banner::area(const QString &name) const

@@ -1,6 +1,6 @@
 #include "app/about_form.h"
-#include "app/platform.h"
 #include "app/web_links.h"
+#include "support/recording_platform.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -8,53 +8,12 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-
-// Records the addresses the window asks the platform to open and anything
-// it would show; opening fails, as on a desktop without a browser.
-class UrlRecorder : public Platform
-{
-public:
-    UrlRecorder() { setPlatform(this); }
-    ~UrlRecorder() override { setPlatform(nullptr); }
-
-    QList<QUrl> urls;
-    QStringList shown;
-
-    void showMessage(QWidget *, const QString &text) override { shown.append(text); }
-    void showError(QWidget *, const QString &text) override { shown.append(text); }
-    bool askOkCancel(QWidget *, const QString &, const QString &text) override
-    {
-        shown.append(text);
-        return false;
-    }
-    QString openFileName(QWidget *, const QString &, const QString &) override { return {}; }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    bool startHelp(const QString &commandLine) override
-    {
-        shown.append(commandLine);
-        return false;
-    }
-    bool openUrl(const QUrl &url) override
-    {
-        urls.append(url);
-        return false;
-    }
-    QDate today() override { return QDate(2011, 10, 15); }
-    void pause(int) override {}
-};
-
-} // namespace
-
 class AboutFormTest : public QObject
 {
     Q_OBJECT
 
 private:
-    UrlRecorder recorder;
+    RecordingPlatform recorder;
     std::unique_ptr<TAboutForm> form;
 
     QLabel *label(const QString &name) const { return form->findChild<QLabel *>(name); }
@@ -62,8 +21,8 @@ private:
 private Q_SLOTS:
     void init()
     {
-        recorder.urls.clear();
-        recorder.shown.clear();
+        recorder.calls.clear();
+        recorder.urlOpens = false; // as on a desktop without a browser
         form = std::make_unique<TAboutForm>();
         form->open();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
@@ -116,9 +75,8 @@ private Q_SLOTS:
         QLabel *element = label(name);
         QCOMPARE(element->cursor().shape(), Qt::PointingHandCursor);
         QTest::mouseClick(element, Qt::LeftButton);
-        QCOMPARE(recorder.urls, QList<QUrl>{address});
         // Nothing opened (the recorder says so), and nothing is reported.
-        QVERIFY(recorder.shown.isEmpty());
+        QCOMPARE(recorder.calls, QStringList{u"url: "_s + address.toString()});
         QVERIFY(form->isVisible());
     }
 
@@ -133,8 +91,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         QTest::mouseClick(label(name), Qt::LeftButton);
-        QCOMPARE(recorder.urls.size(), 1);
-        QVERIFY(recorder.urls.constFirst().toString().endsWith(label(name)->text()));
+        const QStringList urls = recorder.callsOf(u"url"_s);
+        QCOMPARE(urls.size(), 1);
+        QVERIFY(urls.constFirst().endsWith(label(name)->text()));
     }
 
     void otherTextsOpenNothing()
@@ -142,7 +101,7 @@ private Q_SLOTS:
         for (const QString &name : {u"Label2"_s, u"Label6"_s, u"Label9"_s})
             QTest::mouseClick(label(name), Qt::LeftButton);
         QTest::mouseClick(label(u"Image1"_s), Qt::RightButton);
-        QVERIFY(recorder.urls.isEmpty());
+        QVERIFY(recorder.callsOf(u"url"_s).isEmpty());
     }
 
     void okCloses()
@@ -158,7 +117,7 @@ private Q_SLOTS:
         form->open();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         QTest::mouseClick(label(u"Label10"_s), Qt::LeftButton);
-        QCOMPARE(recorder.urls, QList<QUrl>{makerWebPage()});
+        QCOMPARE(recorder.callsOf(u"url"_s), QStringList{makerWebPage().toString()});
     }
 };
 

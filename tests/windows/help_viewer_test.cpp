@@ -2,7 +2,7 @@
 #include "app/help_launcher.h"
 #include "app/help_topics.h"
 #include "app/help_viewer.h"
-#include "app/platform.h"
+#include "support/recording_platform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,38 +18,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-// Records the addresses the viewer hands to the platform.
-class UrlRecorder : public Platform
-{
-public:
-    UrlRecorder() { setPlatform(this); }
-    ~UrlRecorder() override { setPlatform(nullptr); }
-
-    QList<QUrl> urls;
-    QStringList shown;
-
-    void showMessage(QWidget *, const QString &text) override { shown.append(text); }
-    void showError(QWidget *, const QString &text) override { shown.append(text); }
-    bool askOkCancel(QWidget *, const QString &, const QString &text) override
-    {
-        shown.append(text);
-        return false;
-    }
-    QString openFileName(QWidget *, const QString &, const QString &) override { return {}; }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return {};
-    }
-    bool startHelp(const QString &commandLine) override { return launchHelp(commandLine); }
-    bool openUrl(const QUrl &url) override
-    {
-        urls.append(url);
-        return false;
-    }
-    QDate today() override { return QDate(2011, 10, 15); }
-    void pause(int) override {}
-};
 
 // The anchors a page defines.
 QStringList anchorsOf(const QTextDocument &document)
@@ -145,11 +113,13 @@ class HelpViewerTest : public QObject
     Q_OBJECT
 
 private:
-    UrlRecorder recorder;
+    RecordingPlatform recorder;
 
     HelpViewer *viewer() const { return HelpViewer::instance(); }
 
 private Q_SLOTS:
+    void initTestCase() { recorder.urlOpens = false; }
+
     // Runs first, while no viewer exists yet.
     void opensNothingForWhatWeDoNotHave_data()
     {
@@ -165,7 +135,7 @@ private Q_SLOTS:
         QFETCH(QString, commandLine);
         QVERIFY(!launchHelp(commandLine));
         QVERIFY(!viewer());
-        QVERIFY(recorder.shown.isEmpty());
+        QVERIFY(recorder.calls.isEmpty());
     }
 
     void opensEveryReferenceAtItsAnchor_data()
@@ -307,21 +277,22 @@ private Q_SLOTS:
         QVERIFY(launchHelp(u"hh lorqak(6).chm::/ustawaopodatkuodtowarowi.htm"_s));
         Q_EMIT viewer()->browser()->anchorClicked(QUrl(u"../lorqa(12).chm/dzialvii.htm#ustawa_o_podatku"_s));
         QCOMPARE(viewer()->source(), QUrl(u"qrc:/help/lorqa(12).chm/dzialvii.htm#ustawa_o_podatku"_s));
-        QVERIFY(recorder.urls.isEmpty());
+        QVERIFY(recorder.callsOf(u"url"_s).isEmpty());
     }
 
     void sendsOutsideAddressesToThePlatform()
     {
         QVERIFY(launchHelp(u"hh lorqak(6).chm::/oprogramie.htm"_s));
         const QUrl before = viewer()->source();
-        recorder.urls.clear();
+        recorder.calls.clear();
         Q_EMIT viewer()->browser()->anchorClicked(QUrl(u"https://lorqa.example/pomoc"_s));
-        QCOMPARE(recorder.urls, QList<QUrl>{QUrl(u"https://lorqa.example/pomoc"_s)});
-        // A link to a page we do not have leaves the page as it was.
+        QCOMPARE(recorder.callsOf(u"url"_s), QStringList{u"https://lorqa.example/pomoc"_s});
+        // A link to a page we do not have leaves the page as it was, and
+        // nothing is reported.
         Q_EMIT viewer()->browser()->anchorClicked(QUrl(u"brak.htm"_s));
         QCOMPARE(viewer()->source(), before);
-        QVERIFY(recorder.shown.isEmpty());
-        recorder.urls.clear();
+        QCOMPARE(recorder.calls, QStringList{u"url: https://lorqa.example/pomoc"_s});
+        recorder.calls.clear();
     }
 
     // While a modal window (the wizard) is open, help opened from it must

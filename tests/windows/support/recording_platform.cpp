@@ -65,7 +65,7 @@ bool RecordingPlatform::startHelp(const QString &commandLine)
 bool RecordingPlatform::openUrl(const QUrl &url)
 {
     calls.append(u"url: "_s + url.toString());
-    return true;
+    return urlOpens;
 }
 
 QDate RecordingPlatform::today()

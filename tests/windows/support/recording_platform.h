@@ -22,6 +22,7 @@ public:
     // Answers, taken from the front; an empty list answers "cancelled".
     QStringList fileNames;
     QList<bool> okCancelAnswers;
+    bool urlOpens = true; // false: as on a desktop without a browser
     int majorVersion = 10;
     QDate todayIs = QDate(2011, 10, 15);
 

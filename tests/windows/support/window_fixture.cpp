@@ -1,6 +1,7 @@
 #include "support/window_fixture.h"
 
 #include "app/banner.h"
+#include "core/support/fixtures.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -66,20 +67,7 @@ void WindowFixture::type(const QString &name, const QString &keys) const
 
 void WindowFixture::fillValidDeclaration() const
 {
-    const QList<std::pair<QString, QString>> texts = {
-        {u"p_1"_s, u"1234563218"_s},   {u"p_4"_s, u"3"_s},
-        {u"p_5"_s, u"2011"_s},         {u"p_6"_s, u"Urząd Skarbowy Łódź-Bałuty"_s},
-        {u"p_9"_s, u"Przykładowa Spółka z o.o."_s},
-        {u"p_10"_s, u"Polska"_s},      {u"p_11"_s, u"Łódzkie"_s},
-        {u"p_12"_s, u"Łódź"_s},        {u"p_13"_s, u"Łódź"_s},
-        {u"p_14"_s, u"Żeromskiego"_s}, {u"p_15"_s, u"12"_s},
-        {u"p_17"_s, u"Łódź"_s},        {u"p_18"_s, u"90-001"_s},
-        {u"p_19"_s, u"Łódź"_s},        {u"p_72"_s, u"Jan"_s},
-        {u"p_73"_s, u"Kowalski"_s},    {u"p_75"_s, u"42 123 45 67"_s},
-        {u"p_76"_s, u"15-10-2011"_s},
-    };
-    for (const auto &[name, value] : texts)
-        window->setText(name, value);
+    copyPositions(validDeclaration(), *window);
 }
 
 int WindowFixture::shownMarker() const

@@ -32,7 +32,8 @@ struct WindowFixture
     // Types the keys into the field (focusing it first).
     void type(const QString &name, const QString &keys) const;
 
-    // Header, signatory and date filled, so that the checks find nothing.
+    // Every position as in the core's validDeclaration(): header, signatory
+    // and date filled, the rest at its defaults, so that the checks find nothing.
     void fillValidDeclaration() const;
     // The marker shown, 1 to 4; 0 when none or more than one is shown.
     int shownMarker() const;

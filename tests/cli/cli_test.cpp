@@ -1,3 +1,5 @@
+#include "core/support/test_files.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -27,19 +29,6 @@ Run cli(const QStringList &args)
 QString example(const QString &name)
 {
     return QStringLiteral(LORQA_SOURCE_DIR) + u"/examples/"_s + name;
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "files/declaration_file.h"
 #include "files/file_keys.h"
 #include "support/fixtures.h"
+#include "support/test_files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -12,19 +13,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 const QByteArray NewDataFile =
     "[dane]\r\n1_NIP=\r\n6_US=\r\n8_RodzajPlatnika=0\r\n9_Nazwa=\r\n10_Kraj=\r\n"
@@ -315,6 +303,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, name);
         const QString source = QStringLiteral(LORQA_SOURCE_DIR) + u'/' + name;
+        QVERIFY(QFile::exists(source));
         const QByteArray original = readAll(source);
         QVERIFY(!original.isEmpty());
         TDeklaracja d;

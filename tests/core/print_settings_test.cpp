@@ -1,5 +1,6 @@
 #include "declaration/errors.h"
 #include "files/print_settings.h"
+#include "support/test_files.h"
 
 #include <QFile>
 #include <QLocale>
@@ -14,13 +15,6 @@ class PrintSettingsTest : public QObject
 
     QTemporaryDir m_dir;
     QString m_path;
-
-    void write(const QByteArray &bytes)
-    {
-        QFile f(m_path);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
 
 private Q_SLOTS:
     void init()
@@ -70,7 +64,7 @@ private Q_SLOTS:
         QFETCH(double, scale);
         QFETCH(QStringList, shown);
         if (!file.isEmpty())
-            write(file);
+            writeAll(m_path, file);
         const PrintSettings s = readPrintSettings(m_path);
         QCOMPARE(s.onForm, onForm);
         QCOMPARE(s.shiftX, x);
@@ -83,12 +77,10 @@ private Q_SLOTS:
 
     void writesAsTyped()
     {
-        write("[Wydruk]\r\nEditWsp=2\r\n[inne]\r\nk=v\r\n");
+        writeAll(m_path, "[Wydruk]\r\nEditWsp=2\r\n[inne]\r\nk=v\r\n");
         writePrintSettings(m_path, {false, u"abc"_s, u"-5"_s, u"0.98"_s});
-        QFile f(m_path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("[Wydruk]\r\nEditWsp=0.98\r\nCheckWydrukNaOrg=0\r\nEditX=abc\r\n"
-                                         "EditY=-5\r\n[inne]\r\nk=v\r\n"));
+        QCOMPARE(readAll(m_path), QByteArray("[Wydruk]\r\nEditWsp=0.98\r\nCheckWydrukNaOrg=0\r\nEditX=abc\r\n"
+                                            "EditY=-5\r\n[inne]\r\nk=v\r\n"));
         const PrintSettings s = readPrintSettings(m_path);
         QCOMPARE(s.shiftX, 0);
         QCOMPARE(s.shiftY, -5);
@@ -98,9 +90,7 @@ private Q_SLOTS:
     void newFile()
     {
         writePrintSettings(m_path, {true, u"10"_s, u"-5"_s, u"1,02"_s});
-        QFile f(m_path);
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), QByteArray("[Wydruk]\r\nCheckWydrukNaOrg=1\r\nEditX=10\r\nEditY=-5\r\nEditWsp=1,02\r\n"));
+        QCOMPARE(readAll(m_path), QByteArray("[Wydruk]\r\nCheckWydrukNaOrg=1\r\nEditX=10\r\nEditY=-5\r\nEditWsp=1,02\r\n"));
     }
 
     void unwritableFile()

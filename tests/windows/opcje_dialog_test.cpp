@@ -1,3 +1,4 @@
+#include "core/support/test_files.h"
 #include "files/ui/form_opcje.h"
 #include "support/recording_platform.h"
 
@@ -10,23 +11,6 @@
 #include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(content);
-}
-
-} // namespace
 
 class OpcjeDialogTest : public QObject
 {
@@ -100,7 +84,7 @@ private Q_SLOTS:
         QFETCH(QString, scale);
 
         if (!file.isEmpty())
-            writeFile(m_path, file);
+            writeAll(m_path, file);
         open();
         QCOMPARE(m_dialog->CheckWydrukNaOrg->isChecked(), checked);
         QCOMPARE(m_dialog->EditX->text(), x);
@@ -123,7 +107,7 @@ private Q_SLOTS:
 
     void tabOrder()
     {
-        writeFile(m_path, "[Wydruk]\r\nCheckWydrukNaOrg=1\r\n");
+        writeAll(m_path, "[Wydruk]\r\nCheckWydrukNaOrg=1\r\n");
         open();
         QWidget *expected[] = {m_dialog->CheckWydrukNaOrg, m_dialog->EditX, m_dialog->EditY,
                                m_dialog->EditWsp, m_dialog->ButtonOK, m_dialog->ButtonAnuluj};
@@ -148,7 +132,7 @@ private Q_SLOTS:
     {
         QFETCH(bool, check);
         QFETCH(QByteArray, written);
-        writeFile(m_path, "[Wydruk]\r\nCheckWydrukNaOrg=1\r\n");
+        writeAll(m_path, "[Wydruk]\r\nCheckWydrukNaOrg=1\r\n");
         open();
         for (auto [edit, text] : {std::pair{m_dialog->EditX, u"-5"_s}, {m_dialog->EditY, u"abc"_s},
                                   {m_dialog->EditWsp, u"0.98"_s}}) {
@@ -183,7 +167,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, how);
         const QByteArray file("[Wydruk]\r\nCheckWydrukNaOrg=1\r\nEditX=3\r\nEditY=4\r\nEditWsp=1,2\r\n");
-        writeFile(m_path, file);
+        writeAll(m_path, file);
         open();
         m_dialog->EditX->selectAll();
         QTest::keyClicks(m_dialog->EditX, u"99"_s);

@@ -1,3 +1,4 @@
+#include "core/support/test_files.h"
 #include "declaration/declaration.h"
 #include "declaration/errors.h"
 #include "printing/ui/print_preview.h"
@@ -52,9 +53,7 @@ class PrintingPreviewTest : public QObject
 
     void writeSettings(const QByteArray &content)
     {
-        QFile f(m_dir.filePath(u"opcje.ini"_s));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(content);
+        writeAll(m_dir.filePath(u"opcje.ini"_s), content);
     }
 
     // Runs the print command; `whileOpen` runs once the preview is up, and

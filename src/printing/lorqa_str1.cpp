@@ -1,7 +1,5 @@
 #include "printing/lorqa_pages.h"
 
-#include "declaration/field_access.h"
-#include "declaration/positions.h"
 #include "printing/spaced_text.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -78,26 +76,9 @@ void Tlorqa_str1::setNip(const QString &nip)
 
 void Tlorqa_str1::str1BeforePrint(const FieldAccess &fields)
 {
-    for (const Position &p : positions()) {
-        // The NIP is a drop-down list in the main window: its box is set by
-        // the print command, not here.
-        if (p.name == u"p_1"_s)
-            continue;
-        switch (p.kind) {
-        case PositionKind::Choice: {
-            const bool first = fields.index(p.name) == 0;
-            setText(p.name + u"_1"_s, first ? u"x"_s : QString());
-            setText(p.name + u"_2"_s, first ? QString() : u"x"_s);
-            break;
-        }
-        case PositionKind::CheckMark:
-        case PositionKind::YesNoBox:
-            break;
-        default:
-            setText(p.name, fields.text(p.name));
-            break;
-        }
-    }
+    // The NIP is a drop-down list in the main window: its box is set by the
+    // print command, not here.
+    fillFromPositions(fields, u"p_1"_s);
     for (const QString &name : {u"p_1"_s, u"p_4"_s, u"p_5"_s})
         setText(name, RozstrzelZnaki(box(name)->text, false));
 }

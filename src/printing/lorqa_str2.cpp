@@ -1,7 +1,5 @@
 #include "printing/lorqa_pages.h"
 
-#include "declaration/field_access.h"
-#include "declaration/positions.h"
 #include "printing/spaced_text.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -62,18 +60,6 @@ Tlorqa_str2::Tlorqa_str2()
 
 void Tlorqa_str2::str2BeforePrint(const FieldAccess &fields)
 {
-    for (const Position &p : positions()) {
-        switch (p.kind) {
-        case PositionKind::Choice:
-            break;
-        case PositionKind::CheckMark:
-        case PositionKind::YesNoBox:
-            setText(p.name, fields.isChecked(p.name) ? u"x"_s : QString());
-            break;
-        default:
-            setText(p.name, fields.text(p.name));
-            break;
-        }
-    }
+    fillFromPositions(fields);
     setText(u"p_76"_s, RozstrzelZnaki(box(u"p_76"_s)->text, true));
 }

@@ -1,10 +1,14 @@
 #include "printing/page_composition.h"
 
+#include "declaration/field_access.h"
+#include "declaration/positions.h"
 #include "files/print_settings.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -56,6 +60,29 @@ void PageComposition::setText(const QString &boxName, const QString &text)
 {
     if (TextBox *b = box(boxName))
         b->text = text;
+}
+
+void PageComposition::fillFromPositions(const FieldAccess &fields, const QString &except)
+{
+    for (const Position &p : positions()) {
+        if (p.name == except)
+            continue;
+        switch (p.kind) {
+        case PositionKind::Choice: {
+            const bool first = fields.index(p.name) == 0;
+            setText(p.name + u"_1"_s, first ? u"x"_s : QString());
+            setText(p.name + u"_2"_s, first ? QString() : u"x"_s);
+            break;
+        }
+        case PositionKind::CheckMark:
+        case PositionKind::YesNoBox:
+            setText(p.name, fields.isChecked(p.name) ? u"x"_s : QString());
+            break;
+        default:
+            setText(p.name, fields.text(p.name));
+            break;
+        }
+    }
 }
 
 std::vector<Placement *> PageComposition::elements()

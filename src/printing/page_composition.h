@@ -98,6 +98,11 @@ public:
 protected:
     PageComposition(int pageNumber, QMarginsF marginsMm, Artwork artwork, std::vector<TextBox> boxes);
     void setText(const QString &boxName, const QString &text);
+    // Fills this page's boxes from the positions of the table: a text as it
+    // stands, a choice as "x" in the box of its entry ("_1" for the first,
+    // "_2" for any other), a check mark as "x". A position with no box on
+    // this page, or named `except`, is passed over.
+    void fillFromPositions(const FieldAccess &fields, const QString &except = {});
 
     // Left and Top of each element before the shift, two values per element.
     QQueue<int> KolejkaPolozen;

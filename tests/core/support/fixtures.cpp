@@ -6,10 +6,10 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-QMap<int, QString> amounts(const QString &spec)
+QMap<int, QString> amounts(const QString &list)
 {
     QMap<int, QString> out;
-    for (const QString &item : spec.split(u' ', Qt::SkipEmptyParts)) {
+    for (const QString &item : list.split(u' ', Qt::SkipEmptyParts)) {
         const qsizetype eq = item.indexOf(u'=');
         out.insert(item.left(eq).toInt(), item.mid(eq + 1));
     }

@@ -6,7 +6,7 @@
 #include <QString>
 
 // A compact way to write amounts in a test row: "25=100 27=1000 63=".
-QMap<int, QString> amounts(const QString &spec);
+QMap<int, QString> amounts(const QString &list);
 
 // Sets each amount of the map; the rest stay as they are.
 void setAmounts(FieldAccess &fields, const QMap<int, QString> &values);

@@ -95,9 +95,11 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event)
     }
     if (event->type() == QEvent::FocusOut) {
         // Leaving a field means moving to another control of this window;
-        // a menu or another window taking over is not leaving it.
+        // a menu (opened by the mouse, or by Alt or F10 through the menu
+        // bar) or another window taking over is not leaving it.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason
+            || reason == Qt::MenuBarFocusReason)
             return false;
         const QString name = watched->objectName();
         if (name == u"p_4"_s)

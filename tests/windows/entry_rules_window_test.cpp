@@ -102,6 +102,30 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), f.find(u"p_5"_s)); // the focus goes on
     }
 
+    // Going to the menu with the Alt key does not leave the field: the rule
+    // runs only when the user moves on to another control.
+    void altKeyDoesNotLeaveTheField_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("quarter") << u"p_4"_s << u"5"_s;
+        QTest::newRow("date") << u"p_76"_s << u"1"_s;
+    }
+    void altKeyDoesNotLeaveTheField()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        WindowFixture f;
+        showPageOf(f, field);
+        f.window->setText(field, value);
+        f.find(field)->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(f.find(field), Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(f.recorder.calls, QStringList());
+        QCOMPARE(f.window->text(field), value);
+        QCOMPARE(QApplication::focusWidget(), f.find(field));
+    }
+
     void leavingTown()
     {
         WindowFixture f;

@@ -47,7 +47,8 @@ const std::array<MarkerSpec, 4> markerSpecs{{
     {u"Shape_str4"_s, 382, 108, 140},
 }};
 
-// The drawing's own size; the panel leaves a pixel around it.
+// The drawing lies a pixel inside the panel's edge; the click areas and the
+// markers stand at their places in the panel's own coordinates.
 constexpr int PictureLeft = 1;
 constexpr int PictureTop = 1;
 
@@ -82,14 +83,14 @@ Banner::Banner(QWidget *parent)
     for (const AreaSpec &place : areaSpecs()) {
         auto *area = new ClickArea(this);
         area->setObjectName(place.name);
-        area->setGeometry(place.rect.translated(PictureLeft, PictureTop));
+        area->setGeometry(place.rect);
         area->setToolTip(place.hint);
         area->setStatusTip(place.hint);
     }
     for (const MarkerSpec &place : markerSpecs) {
         auto *marker = new QFrame(this);
         marker->setObjectName(place.name);
-        marker->setGeometry(place.left + PictureLeft, place.top + PictureTop, place.width, 1);
+        marker->setGeometry(place.left, place.top, place.width, 1);
         marker->setAutoFillBackground(true);
         QPalette pal = marker->palette();
         pal.setColor(QPalette::Window, Qt::white);

@@ -1,3 +1,4 @@
+#include "app/banner.h"
 #include "app/help_topics.h"
 #include "declaration/positions.h"
 #include "support/window_fixture.h"
@@ -5,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFrame>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -117,6 +119,65 @@ private Q_SLOTS:
         f.trigger(entry);
         QCOMPARE(f.window->currentPage(), page);
         QCOMPARE(f.shownMarker(), page);
+    }
+
+    void bannerAreas_data()
+    {
+        QTest::addColumn<QString>("area");
+        QTest::addColumn<QRect>("place");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("ImageButton1") << u"ImageButton1"_s << QRect(68, 84, 95, 31)
+                                      << u"Przejdź na stronę \"Nagłówek + dane\"."_s;
+        QTest::newRow("ImageButton2") << u"ImageButton2"_s << QRect(174, 84, 93, 31)
+                                      << u"Przejdź na stronę \"Podatek należny\"."_s;
+        QTest::newRow("ImageButton3") << u"ImageButton3"_s << QRect(276, 84, 97, 31)
+                                      << u"Przejdź na stronę \"Podatek naliczony\"."_s;
+        QTest::newRow("ImageButton4") << u"ImageButton4"_s << QRect(382, 84, 141, 31)
+                                      << u"Przejdź na stronę \"Podsumowanie + pozostałe\"."_s;
+        QTest::newRow("ImageButtonPolicz") << u"ImageButtonPolicz"_s << QRect(534, 84, 41, 31)
+                                           << u"Wylicz pola deklaracji."_s;
+        QTest::newRow("ImageButtonKreator") << u"ImageButtonKreator"_s << QRect(580, 84, 45, 31)
+                                            << u"Uruchom kreator wypełniania deklaracji."_s;
+        QTest::newRow("ImageButtonStr1") << u"ImageButtonStr1"_s << QRect(630, 84, 51, 31)
+                                         << u"Włącz drukowanie pierwszej strony deklaracji."_s;
+        QTest::newRow("ImageButtonStr2") << u"ImageButtonStr2"_s << QRect(686, 84, 51, 31)
+                                         << u"Włącz drukowanie drugiej strony deklaracji."_s;
+        QTest::newRow("Image2") << u"Image2"_s << QRect(202, 16, 251, 53) << QString();
+        QTest::newRow("Image3") << u"Image3"_s << QRect(510, 2, 263, 79) << QString();
+    }
+    // The click areas lie at their places of the banner panel, with the hand
+    // pointer and their hints in the tooltip and the status bar.
+    void bannerAreas()
+    {
+        QFETCH(QString, area);
+        QFETCH(QRect, place);
+        QFETCH(QString, hint);
+        WindowFixture f;
+        QWidget *a = f.window->Panel1->area(area);
+        QVERIFY(a);
+        QCOMPARE(a->geometry(), place);
+        QCOMPARE(a->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(a->toolTip(), hint);
+        QCOMPARE(a->statusTip(), hint);
+    }
+
+    void pageMarkers_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QRect>("place");
+        QTest::newRow("Shape_str1") << 1 << QRect(76, 108, 85, 1);
+        QTest::newRow("Shape_str2") << 2 << QRect(176, 108, 85, 1);
+        QTest::newRow("Shape_str3") << 3 << QRect(276, 108, 92, 1);
+        QTest::newRow("Shape_str4") << 4 << QRect(382, 108, 140, 1);
+    }
+    void pageMarkers()
+    {
+        QFETCH(int, page);
+        QFETCH(QRect, place);
+        WindowFixture f;
+        auto *marker = f.find<QFrame>(u"Shape_str"_s + QString::number(page));
+        QCOMPARE(marker->parentWidget(), f.window->Panel1);
+        QCOMPARE(marker->geometry(), place);
     }
 
     void nextPageButtons_data()

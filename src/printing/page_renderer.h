@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QStringList>
+
 #include <vector>
 
 class FieldAccess;
 class PageComposition;
 class QPagedPaintDevice;
+class QFontMetricsF;
 class QPainter;
 
 // A4 portrait with the page's margins; painting counts from the paper's
@@ -21,3 +24,8 @@ void paintPage(QPainter &painter, const PageComposition &page);
 // cannot be painted on (a PDF file that cannot be created).
 void printPages(QPagedPaintDevice &device, const std::vector<PageComposition *> &pages,
                 const FieldAccess &fields);
+
+// The lines of a box's text at the box's width: broken at spaces only (the
+// spaces at a break are dropped), a single word wider than the box broken
+// where it meets the edge; at most maxLines lines.
+QStringList boxLines(const QString &text, const QFontMetricsF &metrics, double width, int maxLines);

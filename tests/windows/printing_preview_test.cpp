@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -155,6 +156,34 @@ private Q_SLOTS:
         });
         QCOMPARE(before, u"2 0  1 0  2 0 1 1"_s);
         QCOMPARE(after, u"2 1  1 0  2 0 1 1"_s);
+    }
+
+    // The preview's printer: A4 portrait with the page's margins, one copy,
+    // one-sided.
+    void printerSetUp_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QMarginsF>("margins");
+        QTest::newRow("page 1") << 1 << QMarginsF(10, 8, 9, 7);
+        QTest::newRow("page 2") << 2 << QMarginsF(9, 8, 10, 7);
+    }
+    void printerSetUp()
+    {
+        QFETCH(int, page);
+        QFETCH(QMarginsF, margins);
+        QPageLayout layout;
+        int copies = 0;
+        QPrinter::DuplexMode duplex = QPrinter::DuplexAuto;
+        printWithPreviewOpen(page, [&](QPrintPreviewDialog *preview) {
+            layout = preview->printer()->pageLayout();
+            copies = preview->printer()->copyCount();
+            duplex = preview->printer()->duplex();
+        });
+        QCOMPARE(layout.pageSize().id(), QPageSize::A4);
+        QCOMPARE(layout.orientation(), QPageLayout::Portrait);
+        QCOMPARE(layout.margins(QPageLayout::Millimeter), margins);
+        QCOMPARE(copies, 1);
+        QCOMPARE(duplex, QPrinter::DuplexNone);
     }
 
     // A second command for a page whose preview is open brings that preview

@@ -61,6 +61,11 @@ void PagePrinter::printPage(int page)
 
     QPrinter printer(QPrinter::HighResolution);
     setPageLayoutFor(printer, composed);
+    // One copy, one-sided, from the automatic bin, whatever the printer's own
+    // defaults; the print dialog may still change them.
+    printer.setCopyCount(1);
+    printer.setDuplex(QPrinter::DuplexNone);
+    printer.setPaperSource(QPrinter::Auto);
     printer.setDocName(u"Deklaracja VAT - strona %1"_s.arg(page));
 
     auto *preview = new QPrintPreviewDialog(&printer, m_parent);

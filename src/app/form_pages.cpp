@@ -32,7 +32,7 @@ struct Heading
 const std::vector<Heading> &headings()
 {
     static const std::vector<Heading> list{
-        {1, 4, u"A. MIEJSCE l CEL SKŁADANIA DEKLARACJI "_s, false},
+        {1, 6, u"A. MIEJSCE l CEL SKŁADANIA DEKLARACJI "_s, false},
         {1, 8, u"B. DANE PODATNIKA"_s, false},
         {1, 9, u"B.1. DANE IDENTYFIKACYJNE "_s, true},
         {1, 10, u"B.2. ADRES SIEDZIBY */ ADRES ZAMIESZKANIA **"_s, true},
@@ -267,12 +267,10 @@ private:
     }
 
     // One line of boxes of page 1, side by side with the given shares of width.
-    void cellRow(std::initializer_list<std::pair<int, int>> numbersAndStretch, QWidget *lead = nullptr)
+    void cellRow(std::initializer_list<std::pair<int, int>> numbersAndStretch)
     {
         auto *row = new QHBoxLayout;
         row->setSpacing(3);
-        if (lead)
-            row->addWidget(lead, 0, Qt::AlignBottom);
         for (auto [number, stretch] : numbersAndStretch)
             row->addWidget(cell(*findPosition(positionName(number))), stretch);
         m_layout->addLayout(row);
@@ -280,11 +278,20 @@ private:
 
     void buildHeader()
     {
-        cellRow({{1, 1}});
-        addHeadings(4);
+        // As on the form's title line: the NIP, then the period "za" quarter
+        // and year, above part A.
         auto *za = label(u"za"_s, "intro");
         za->setWordWrap(false);
-        cellRow({{4, 1}, {5, 1}, {6, 4}}, za);
+        auto *title = new QHBoxLayout;
+        title->setSpacing(3);
+        title->addWidget(cell(*findPosition(u"p_1"_s)), 4);
+        title->addSpacing(8);
+        title->addWidget(za, 0, Qt::AlignBottom);
+        title->addWidget(cell(*findPosition(u"p_4"_s)), 1);
+        title->addWidget(cell(*findPosition(u"p_5"_s)), 1);
+        m_layout->addLayout(title);
+        addHeadings(6);
+        cellRow({{6, 1}});
         cellRow({{7, 1}});
         addHeadings(8);
         cellRow({{8, 1}});

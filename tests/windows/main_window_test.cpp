@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -59,6 +60,46 @@ private Q_SLOTS:
         QVERIFY(f.find<QComboBox>(u"p_11"_s)->isEditable());
         QVERIFY(!f.find<QComboBox>(u"p_7"_s)->isEditable());
         QVERIFY(!f.find<QComboBox>(u"p_8"_s)->isEditable());
+    }
+
+    // Every heading of the form stands below the positions before it and
+    // above the first position of its part.
+    void headingsStandBetweenTheirPositions_data()
+    {
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("above");
+        QTest::addColumn<QString>("below");
+        QTest::newRow("A") << u"A. MIEJSCE l CEL SKŁADANIA DEKLARACJI "_s << u"p_5"_s << u"p_6"_s;
+        QTest::newRow("B") << u"B. DANE PODATNIKA"_s << u"p_7"_s << u"p_8"_s;
+        QTest::newRow("B.1") << u"B.1. DANE IDENTYFIKACYJNE "_s << u"p_8"_s << u"p_9"_s;
+        QTest::newRow("B.2") << u"B.2. ADRES SIEDZIBY */ ADRES ZAMIESZKANIA **"_s << u"p_9"_s << u"p_10"_s;
+        QTest::newRow("D.2")
+            << u"D.2. NABYCIE TOWARÓW l USŁUG ORAZ PODATEK NALICZONY Z UWZGLĘDNIENIEM KOREKT"_s
+            << u"p_48"_s << u"p_49"_s;
+        QTest::newRow("D.3") << u"D.3. PODATEK NALICZONY - DO ODLICZENIA (w zł)"_s << u"p_54"_s << u"p_55"_s;
+        QTest::newRow("F") << u"F. INFORMACJE DODATKOWE"_s << u"p_65"_s << u"p_66"_s;
+        QTest::newRow("G") << u"G. INFORMACJA O ZAŁĄCZNIKACH"_s << u"p_69"_s << u"p_70_1"_s;
+        QTest::newRow("H") << u"H. OŚWlADCZENIE PODATNIKA LUB OSOBY REPREZENTUJĄCEJ PODATNIKA"_s
+                           << u"p_71_2"_s << u"p_72"_s;
+    }
+    void headingsStandBetweenTheirPositions()
+    {
+        QFETCH(QString, heading);
+        QFETCH(QString, above);
+        QFETCH(QString, below);
+        WindowFixture f;
+        const int page = findPosition(below)->page;
+        f.window->findChild<QStackedWidget *>(u"PageControl1"_s)->setCurrentIndex(page - 1);
+        QWidget *sheet = f.find<QScrollArea>(u"TabSheet"_s + QString::number(page))->widget();
+        QCoreApplication::processEvents();
+        QLabel *label = nullptr;
+        for (QLabel *l : sheet->findChildren<QLabel *>())
+            if (l->text() == heading)
+                label = l;
+        QVERIFY(label);
+        const auto top = [sheet](QWidget *w) { return w->mapTo(sheet, QPoint(0, 0)).y(); };
+        QVERIFY(top(f.find(above)) < top(label));
+        QVERIFY(top(label) < top(f.find(below)));
     }
 
     void tabGoesByRisingPosition_data()

@@ -111,7 +111,9 @@ void PageComposition::ZastosujOpcjeWydruku(const PrintSettings &settings)
 
     QRImageFormularz.visible = false;
     // The scale is held in single precision, as the form's settings always were.
-    const double factor = static_cast<float>(settings.scaleY);
+    // A factor beyond the range of single precision would not convert.
+    constexpr double floatMax = std::numeric_limits<float>::max();
+    const double factor = static_cast<float>(std::clamp(settings.scaleY, -floatMax, floatMax));
     for (Placement *p : elements()) {
         KolejkaPolozen.enqueue(p->left);
         p->left = shifted(p->left, settings.shiftX);

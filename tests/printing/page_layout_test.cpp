@@ -109,6 +109,10 @@ private Q_SLOTS:
         QTest::newRow("huge shift stays in range") << 1 << u"p_1"_s
             << onForm(std::numeric_limits<qint64>::max(), std::numeric_limits<qint64>::min(), 1)
             << std::numeric_limits<int>::max() << std::numeric_limits<int>::min();
+        QTest::newRow("huge scale stays in range") << 1 << u"p_1"_s << onForm(0, 0, 1e300)
+            << 56 << std::numeric_limits<int>::max();
+        QTest::newRow("huge negative scale stays in range") << 1 << u"p_1"_s << onForm(0, 0, -1e300)
+            << 56 << std::numeric_limits<int>::min();
     }
     void shiftAndScale()
     {

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPointer>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -202,6 +203,35 @@ private Q_SLOTS:
         QCOMPARE(previews, 1);
         QCOMPARE(shifted, (Placement{370, 630}));
         QVERIFY(m_printer->lorqa_str1.placements() == design);
+    }
+
+    // Page 1's preview is closed and brought back by a new command while a
+    // command for page 2 waits inside page 1's: page 1's command goes on
+    // waiting until its preview has been closed again.
+    void previewBroughtBackStaysOpen()
+    {
+        QPointer<QPrintPreviewDialog> first;
+        bool closedAgain = false;
+        QTimer::singleShot(0, this, [&] {
+            first = m_printer->openPreview(1);
+            QTimer::singleShot(0, this, [&] {
+                if (first)
+                    first->close();
+                m_printer->printPage(1);
+                if (QPrintPreviewDialog *second = m_printer->openPreview(2))
+                    second->close();
+            });
+            m_printer->printPage(2);
+            QTimer::singleShot(0, this, [&] {
+                closedAgain = first && first->isVisible();
+                if (first)
+                    first->close();
+            });
+        });
+        m_printer->printPage(1);
+        QVERIFY(closedAgain);
+        QVERIFY(!m_printer->openPreview(1));
+        QCOMPARE(previewCount(), 0);
     }
 
     // An error while composing a shifted page: the error box, and the page

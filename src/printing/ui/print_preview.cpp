@@ -83,7 +83,10 @@ void PagePrinter::printPage(int page)
     connect(preview, &QDialog::finished, &waiting, &QEventLoop::quit);
     connect(preview, &QObject::destroyed, &waiting, &QEventLoop::quit);
     preview->show();
-    if (m_previews[page - 1])
+    // A preview closed while a command for the other page waited inside this
+    // one may have been brought back before this loop could return: it is
+    // done with only once it is closed for good.
+    while (m_previews[page - 1] && m_previews[page - 1]->isVisible())
         waiting.exec();
 
     // A command for the other page may have been waiting inside this one; the

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -144,6 +145,52 @@ private Q_SLOTS:
         r = cli({u"check"_s, example(u"deklaracja-zwrot.vat"_s)});
         QCOMPARE(r.exitCode, 0);
         QCOMPARE(r.out, QString());
+    }
+
+    void pdf_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("both pages") << QStringList() << 2;
+        QTest::newRow("page 2") << QStringList{u"--page"_s, u"2"_s} << 1;
+        QTest::newRow("page 1") << QStringList{u"--page"_s, u"1"_s} << 1;
+    }
+    void pdf()
+    {
+        QFETCH(QStringList, options);
+        QFETCH(int, pages);
+        const QString out = path(u"out.pdf"_s);
+        QFile::remove(out);
+        const Run r = cli(QStringList{u"pdf"_s, example(u"deklaracja-zwrot.vat"_s), out} + options);
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(readAll(out).startsWith("%PDF"));
+        QProcess info;
+        info.start(u"pdfinfo"_s, {out});
+        QVERIFY(info.waitForFinished(30000));
+        QVERIFY(QString::fromUtf8(info.readAllStandardOutput())
+                    .contains(QRegularExpression(u"Pages:\\s+%1\\n"_s.arg(pages))));
+    }
+
+    void pdfWrongArguments_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("no output") << QStringList{example(u"deklaracja-zwrot.vat"_s)};
+        QTest::newRow("page 3") << QStringList{example(u"deklaracja-zwrot.vat"_s), path(u"x.pdf"_s),
+                                               u"--page"_s, u"3"_s};
+        QTest::newRow("missing options file")
+            << QStringList{example(u"deklaracja-zwrot.vat"_s), path(u"x.pdf"_s), u"--options"_s,
+                           path(u"brak.ini"_s)};
+        QTest::newRow("missing input") << QStringList{path(u"brak.vat"_s), path(u"x.pdf"_s)};
+        QTest::newRow("output folder missing")
+            << QStringList{example(u"deklaracja-zwrot.vat"_s), path(u"brak/x.pdf"_s)};
+    }
+    void pdfWrongArguments()
+    {
+        QFETCH(QStringList, args);
+        const Run r = cli(QStringList{u"pdf"_s} + args);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY(r.err.contains(u"lorqa-cli"_s));
+        QVERIFY(!QFile::exists(path(u"x.pdf"_s)));
     }
 
     void refusesAHugeFile()

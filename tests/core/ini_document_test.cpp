@@ -2,6 +2,7 @@
 #include "files/ini_document.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -68,6 +69,27 @@ private Q_SLOTS:
     {
         const QByteArray file = "[a]\r\nk=v\r\n" + QByteArray(10 * 1024 * 1024, 'z');
         QCOMPARE(IniDocument::fromBytes(file).text(u"a"_s, u"k"_s), u"v"_s);
+    }
+
+    // Whatever the bytes, reading and writing do not crash, and a value
+    // written reads back.
+    void survivesRandomBytes()
+    {
+        QRandomGenerator random(1250);
+        const char alphabet[] = "[]=\"' \r\n\t\xB3\xEF\xBB\xBF\x00\x81$0xaZ-dane";
+        for (int round = 0; round < 3000; ++round) {
+            QByteArray bytes;
+            const int size = random.bounded(200);
+            for (int i = 0; i < size; ++i)
+                bytes += random.bounded(4) == 0 ? char(random.bounded(256))
+                                                : alphabet[random.bounded(int(sizeof alphabet) - 1)];
+            IniDocument doc = IniDocument::fromBytes(bytes);
+            (void)doc.value(u"dane"_s, u"1_NIP"_s);
+            (void)doc.number(u"Dane"_s, u"=0x"_s, 0);
+            doc.setValue(u"dane"_s, u"1_NIP"_s, u"ż"_s);
+            const IniDocument again = IniDocument::fromBytes(doc.toBytes());
+            QCOMPARE(again.text(u"dane"_s, u"1_NIP"_s), u"ż"_s);
+        }
     }
 
     void numbers_data()

@@ -25,5 +25,19 @@ inline constexpr double RateRow4 = 0.05;
 inline constexpr double RateRow5 = 0.08;
 inline constexpr double RateRow6 = 0.23;
 
+// The rate rows 4, 5 and 6: the tax of position `base` goes into position
+// `tax`, at `rate`.
+struct RateRow
+{
+    int base;
+    int tax;
+    double rate;
+};
+inline constexpr RateRow RateRows[] = {
+    {25, 26, RateRow4},
+    {27, 28, RateRow5},
+    {29, 30, RateRow6},
+};
+
 // Tax of a base at a rate, in whole złoty.
 double taxOf(qint32 base, double rate);

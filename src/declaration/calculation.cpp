@@ -53,9 +53,7 @@ private:
 
 void Calculation::taxesOfRateRows()
 {
-    const struct { int base, tax; double rate; } rows[] = {
-        {25, 26, RateRow4}, {27, 28, RateRow5}, {29, 30, RateRow6}};
-    for (const auto &r : rows) {
+    for (const RateRow &r : RateRows) {
         if (filled(r.base))
             set(r.tax, ZaokraglijTekst(1, V(r.base) * r.rate));
     }

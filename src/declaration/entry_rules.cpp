@@ -37,19 +37,9 @@ void copyTownToPostOffice(FieldAccess &fields)
         fields.setText(u"p_19"_s, fields.text(u"p_17"_s));
 }
 
-const std::array<RateRow, 3> &rateRows()
-{
-    static const std::array<RateRow, 3> rows{{
-        {25, 26, RateRow4},
-        {27, 28, RateRow5},
-        {29, 30, RateRow6},
-    }};
-    return rows;
-}
-
 const RateRow *rateRowOfBase(const QString &name)
 {
-    for (const RateRow &row : rateRows())
+    for (const RateRow &row : RateRows)
         if (positionName(row.base) == name)
             return &row;
     return nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "declaration/amount.h"
 #include "declaration/positions.h"
 
 #include <QChar>
@@ -24,15 +25,6 @@ bool quarterOutOfRange(const QString &quarter);
 
 // Leaving p_17: an empty post office p_19 gets the town.
 void copyTownToPostOffice(FieldAccess &fields);
-
-// The three rate rows: the tax of `base` is `tax`, at `rate`.
-struct RateRow
-{
-    int base;
-    int tax;
-    double rate;
-};
-const std::array<RateRow, 3> &rateRows();
 
 // The rate row whose base is that position, or nullptr.
 const RateRow *rateRowOfBase(const QString &name);

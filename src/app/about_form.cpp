@@ -1,6 +1,6 @@
 #include "app/about_form.h"
 
-#include "app/platform.h"
+#include "windows/platform.h"
 #include "app/web_links.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "app/form_pages.h"
 
-#include "app/help_topics.h"
+#include "app/help_buttons.h"
 #include "declaration/entry_rules.h"
 #include "declaration/positions.h"
 

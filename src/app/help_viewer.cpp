@@ -1,7 +1,7 @@
 #include "app/help_viewer.h"
 
 #include "app/help_launcher.h"
-#include "app/platform.h"
+#include "windows/platform.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,7 @@
 #include "app/about_form.h"
+#include "app/help_launcher.h"
 #include "app/main_window.h"
-#include "app/platform.h"
+#include "windows/platform.h"
 #include "app/splash_form.h"
 #include "declaration/errors.h"
 #include "declaration/ui/form_error.h"
@@ -33,6 +34,7 @@ int main(int argc, char *argv[])
     QApplication::processEvents();
 
     QApplication::setApplicationName(u"Lorqa"_s);
+    setHelpLauncher(launchHelp);
 
     // Every window is created once and lives for the whole run; dialogs are
     // shown on the same instance each time. The main window owns the others.

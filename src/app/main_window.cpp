@@ -1,10 +1,11 @@
 #include "app/main_window.h"
 
 #include "app/banner.h"
-#include "app/command.h"
+#include "windows/command.h"
 #include "app/form_pages.h"
-#include "app/help_topics.h"
-#include "app/platform.h"
+#include "app/help_buttons.h"
+#include "windows/file_dialogs.h"
+#include "windows/platform.h"
 #include "app/web_links.h"
 #include "declaration/calculation.h"
 #include "declaration/checks.h"
@@ -13,7 +14,6 @@
 #include "declaration/ui/form_error.h"
 #include "files/data_file.h"
 #include "files/declaration_file.h"
-#include "files/program_folder.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -30,7 +30,6 @@
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QVBoxLayout>
-#include <stdexcept>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -42,19 +41,9 @@ const QString Caption =
 constexpr int ClientWidth = 777;
 constexpr int ClientHeight = 684;
 
-const QString DataFilter = u"Dane (*.dane)"_s;
-const QString DeclarationFilter = u"Deklaracje (*.vat)"_s;
-
-[[noreturn]] void noSuchControl(const QString &name)
-{
-    // A name outside the table, or a kind asked the wrong way, is a fault of
-    // the program, not of the user's input.
-    throw std::logic_error("no such control of that kind: " + name.toStdString());
-}
-
 } // namespace
 
-TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
+TForm1::TForm1(QWidget *parent) : QMainWindow(parent), m_fields(this)
 {
     setObjectName(u"Form1"_s);
     setWindowTitle(Caption);
@@ -156,7 +145,7 @@ void TForm1::createPages()
     for (const HelpButton &h : mainWindowHelpButtons()) {
         auto *b = findChild<QPushButton *>(h.name);
         connect(b, &QPushButton::clicked, this,
-                [this, context = h.context, page = h.pageReference] { PokazPomoc(context, page); });
+                [this, context = h.context, page = h.pageReference()] { PokazPomoc(context, page); });
     }
     connect(findChild<QPushButton *>(u"BitBtn12"_s), &QPushButton::clicked, this, &TForm1::BitBtn12Click);
     connect(findChild<QPushButton *>(u"BitBtn13"_s), &QPushButton::clicked, this, &TForm1::BitBtn13Click);
@@ -252,10 +241,8 @@ void TForm1::printPage(int page)
     runCommand(this, [this, page] {
         if (!checkBeforePrint())
             return;
-        if (text(u"p_1"_s).isEmpty()) {
-            platform().showMessage(this, u"Wpisz numer NIP!"_s);
+        if (!hasNipOrSay(this, *this))
             return;
-        }
         if (!m_pagePrinter) {
             platform().showMessage(this, u"Drukowanie nie jest jeszcze dostępne."_s);
             return;
@@ -307,48 +294,33 @@ void TForm1::setAboutDialog(QDialog *dialog)
 void TForm1::Zapiszdane1Click()
 {
     runCommand(this, [this] {
-        if (text(u"p_1"_s).isEmpty()) {
-            platform().showMessage(this, u"Wpisz numer NIP!"_s);
-            return;
-        }
-        const QString path = platform().saveFileName(this, dataFolder(), DataFilter, u"dane"_s);
-        if (path.isEmpty())
-            return;
-        ZapiszDane(*this, path);
-        platform().showMessage(this, u"Dane zostały zapisane"_s);
+        if (hasNipOrSay(this, *this))
+            saveWithDialog(this, DataFilter, u"dane"_s, [this](const QString &path) { ZapiszDane(*this, path); },
+                           u"Dane zostały zapisane"_s);
     });
 }
 
 void TForm1::Wczytajdane1Click()
 {
     runCommand(this, [this] {
-        const QString path = platform().openFileName(this, dataFolder(), DataFilter);
-        if (!path.isEmpty())
-            WczytajDane(*this, path);
+        openWithDialog(this, DataFilter, [this](const QString &path) { WczytajDane(*this, path); });
     });
 }
 
 void TForm1::Zapiszdeklaracje1Click()
 {
     runCommand(this, [this] {
-        if (text(u"p_1"_s).isEmpty()) {
-            platform().showMessage(this, u"Wpisz numer NIP!"_s);
-            return;
-        }
-        const QString path = platform().saveFileName(this, dataFolder(), DeclarationFilter, u"vat"_s);
-        if (path.isEmpty())
-            return;
-        ZapiszDeklaracje(*this, path);
-        platform().showMessage(this, u"Deklaracja została zapisana"_s);
+        if (hasNipOrSay(this, *this))
+            saveWithDialog(this, DeclarationFilter, u"vat"_s,
+                           [this](const QString &path) { ZapiszDeklaracje(*this, path); },
+                           u"Deklaracja została zapisana"_s);
     });
 }
 
 void TForm1::Wczytajdeklaracje1Click()
 {
     runCommand(this, [this] {
-        const QString path = platform().openFileName(this, dataFolder(), DeclarationFilter);
-        if (!path.isEmpty())
-            WczytajDeklaracje(*this, path);
+        openWithDialog(this, DeclarationFilter, [this](const QString &path) { WczytajDeklaracje(*this, path); });
     });
 }
 
@@ -392,64 +364,10 @@ void TForm1::keyPressEvent(QKeyEvent *event)
 
 // ---- fields --------------------------------------------------------------
 
-QWidget *TForm1::control(const QString &name) const
-{
-    QWidget *w = findChild<QWidget *>(name);
-    if (!w || !findPosition(name))
-        noSuchControl(name);
-    return w;
-}
-
-QString TForm1::text(const QString &name) const
-{
-    QWidget *w = control(name);
-    if (auto *edit = qobject_cast<QLineEdit *>(w))
-        return edit->text();
-    if (auto *box = qobject_cast<QComboBox *>(w); box && box->isEditable())
-        return box->currentText();
-    noSuchControl(name);
-}
-
-void TForm1::setText(const QString &name, const QString &value)
-{
-    QWidget *w = control(name);
-    if (auto *edit = qobject_cast<QLineEdit *>(w))
-        edit->setText(value);
-    else if (auto *box = qobject_cast<QComboBox *>(w); box && box->isEditable())
-        box->setEditText(value);
-    else
-        noSuchControl(name);
-}
-
-int TForm1::index(const QString &name) const
-{
-    auto *box = qobject_cast<QComboBox *>(control(name));
-    if (!box || box->isEditable())
-        noSuchControl(name);
-    return box->currentIndex();
-}
-
-void TForm1::setIndex(const QString &name, int index)
-{
-    auto *box = qobject_cast<QComboBox *>(control(name));
-    if (!box || box->isEditable())
-        noSuchControl(name);
-    // Outside the list nothing is chosen.
-    box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1);
-}
-
-bool TForm1::isChecked(const QString &name) const
-{
-    auto *box = qobject_cast<QCheckBox *>(control(name));
-    if (!box)
-        noSuchControl(name);
-    return box->isChecked();
-}
-
-void TForm1::setChecked(const QString &name, bool checked)
-{
-    auto *box = qobject_cast<QCheckBox *>(control(name));
-    if (!box)
-        noSuchControl(name);
-    box->setChecked(checked); // a box of a pair runs its rule through toggled
-}
+QWidget *TForm1::control(const QString &name) const { return m_fields.control(name); }
+QString TForm1::text(const QString &name) const { return m_fields.text(name); }
+void TForm1::setText(const QString &name, const QString &value) { m_fields.setText(name, value); }
+int TForm1::index(const QString &name) const { return m_fields.index(name); }
+void TForm1::setIndex(const QString &name, int index) { m_fields.setIndex(name, index); }
+bool TForm1::isChecked(const QString &name) const { return m_fields.isChecked(name); }
+void TForm1::setChecked(const QString &name, bool checked) { m_fields.setChecked(name, checked); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "declaration/field_access.h"
+#include "windows/widget_fields.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -127,6 +128,7 @@ private:
 
     QWidget *control(const QString &name) const;
 
+    WidgetFields m_fields;
     TFormError *m_errorForm = nullptr;
     std::function<void(int)> m_pagePrinter;
     QDialog *m_optionsDialog = nullptr;

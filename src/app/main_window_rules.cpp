@@ -2,12 +2,12 @@
 // run when a field is left, the Tak/Nie pairs and the surplus-copy buttons.
 #include "app/main_window.h"
 
-#include "app/command.h"
-#include "app/platform.h"
+#include "windows/command.h"
+#include "windows/platform.h"
+#include "declaration/calculation.h"
 #include "declaration/entry_rules.h"
 #include "declaration/positions.h"
 
-#include <QCheckBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -60,7 +60,7 @@ void TForm1::connectRules()
         {u"p_71_2", &TForm1::p_71_2Click},
     };
     for (const auto &[name, handler] : boxes)
-        connect(findChild<QCheckBox *>(QString::fromUtf16(name)), &QCheckBox::toggled, this, handler);
+        m_fields.onMarkChanged(QString::fromUtf16(name), [this, handler](bool) { (this->*handler)(); });
 
     const std::pair<const char16_t *, void (TForm1::*)()> copies[] = {
         {u"BitBtn9", &TForm1::BitBtn9Click},

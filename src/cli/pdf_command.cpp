@@ -5,14 +5,13 @@
 #include "files/declaration_file.h"
 #include "files/print_settings.h"
 #include "printing/lorqa_pages.h"
-#include "printing/page_renderer.h"
+#include "printing/print_job.h"
 
 #include <QGuiApplication>
 #include <QPdfWriter>
 #include <QSaveFile>
 
 #include <optional>
-#include <stdexcept>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -79,13 +78,7 @@ int writePdf(const PdfArgs &args)
     if (args.page != 1)
         pages.push_back(&str2);
 
-    // As the print command does: the NIP goes into page 1's box as typed, the
-    // settings shift the pages, and the pages go back when done.
-    str1.setNip(declaration.text(u"p_1"_s));
-    RestorePlacementsGuard restore1(str1);
-    RestorePlacementsGuard restore2(str2);
-    for (PageComposition *page : pages)
-        page->ZastosujOpcjeWydruku(settings);
+    PrintJob job(pages, declaration, settings);
 
     // Written through QSaveFile: a failure leaves an existing file whole.
     QSaveFile file(args.output);
@@ -97,7 +90,7 @@ int writePdf(const PdfArgs &args)
         QPdfWriter writer(&file);
         writer.setCreator(u"Lorqa"_s);
         writer.setTitle(u"Deklaracja dla podatku od towarów i usług"_s);
-        printPages(writer, pages, declaration);
+        job.paint(writer);
     }
     if (!file.commit()) {
         printError(u"nie można zapisać pliku „%1”."_s.arg(args.output));
@@ -124,8 +117,6 @@ int runPdf(int argc, char **argv)
         return writePdf(*args);
     } catch (const LorqaError &e) {
         printError(e.message());
-    } catch (const std::runtime_error &e) {
-        printError(QString::fromUtf8(e.what()));
     }
     return ExitFailure;
 }

@@ -1,60 +1,16 @@
 #include "declaration/amount.h"
 
 #include "declaration/errors.h"
+#include "declaration/whole_number.h"
 
 #include <cmath>
 
-namespace {
-
-// 0-15 for an ASCII hexadecimal digit, -1 for anything else.
-int digitValue(QChar c)
-{
-    const char16_t u = c.unicode();
-    if (u >= u'0' && u <= u'9')
-        return u - u'0';
-    if (u >= u'a' && u <= u'f')
-        return 10 + (u - u'a');
-    if (u >= u'A' && u <= u'F')
-        return 10 + (u - u'A');
-    return -1;
-}
-
-} // namespace
-
 qint32 parseAmount(const QString &text)
 {
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    while (i < n && text[i] == u' ')
-        ++i;
-    bool negative = false;
-    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    int base = 10;
-    if (i < n && text[i] == u'$') {
-        base = 16;
-        ++i;
-    } else if (i + 1 < n && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X')) {
-        base = 16;
-        i += 2;
-    }
-    if (i == n)
+    const std::optional<qint64> value = parseWholeNumber(text, 32);
+    if (!value)
         throw ConversionError(text);
-
-    // The magnitude may reach 2^31 for the most negative number.
-    const qint64 limit = negative ? qint64(1) << 31 : (qint64(1) << 31) - 1;
-    qint64 value = 0;
-    for (; i < n; ++i) {
-        const int digit = digitValue(text[i]);
-        if (digit < 0 || digit >= base)
-            throw ConversionError(text);
-        value = value * base + digit;
-        if (value > limit)
-            throw ConversionError(text);
-    }
-    return qint32(negative ? -value : value);
+    return qint32(*value);
 }
 
 double Zaokraglij(double step, double value)

@@ -5,7 +5,7 @@
 
 // Amounts are whole złoty held as text. These are the pieces every computing
 // routine uses: parsing, the rounding rule "zaokrąglanie wg zasad z 2006r."
-// and the tax of a base.
+// and the rate rows.
 
 // The text as a signed 32-bit whole number: blanks before it, one "+" or "-",
 // then decimal digits, or hexadecimal after "$" or "0x". Anything else,
@@ -39,5 +39,5 @@ inline constexpr RateRow RateRows[] = {
     {29, 30, RateRow6},
 };
 
-// Tax of a base at a rate, in whole złoty.
+// The tax of a base at a rate, in whole złoty.
 double taxOf(qint32 base, double rate);

@@ -1,6 +1,7 @@
 #include "declaration/checks.h"
 
 #include "declaration/amount.h"
+#include "declaration/entry_rules.h"
 #include "declaration/field_access.h"
 #include "declaration/positions.h"
 
@@ -43,12 +44,6 @@ public:
     bool run();
 
 private:
-    bool quarterOutOfRange() const
-    {
-        const qint32 q = parseAmount(text(4));
-        return q < 1 || q > 4;
-    }
-
     // A year is four digits, not before the form existed.
     bool yearWrong() const
     {
@@ -83,7 +78,7 @@ bool Checks::run()
     if (empty(4))
         error(true, u"Nie wypełnione pole kwartał."_s);
     else
-        error(quarterOutOfRange(), u"Błąd w polu kwartał."_s);
+        error(::quarterOutOfRange(text(4)), u"Błąd w polu kwartał."_s);
     error(yearWrong(), u"Błąd w polu rok"_s);
     error(empty(6), u"Brak urzędu skarbowego"_s);
     error(empty(9), u"Brak nazwy podatnika"_s);

@@ -82,5 +82,22 @@ void TDeklaracja::setChecked(const QString &name, bool checked)
     if (box == checked)
         return;
     box = checked;
+    markChanged(name, checked);
+}
+
+void TDeklaracja::markChanged(const QString &name, bool checked)
+{
     applyPairRule(*this, name, checked);
+}
+
+void copyPositions(const FieldAccess &from, FieldAccess &to)
+{
+    for (const Position &p : positions()) {
+        if (p.holdsText())
+            to.setText(p.name, from.text(p.name));
+        else if (p.kind == PositionKind::Choice)
+            to.setIndex(p.name, from.index(p.name));
+        else
+            to.setChecked(p.name, from.isChecked(p.name));
+    }
 }

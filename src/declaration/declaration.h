@@ -6,7 +6,8 @@
 
 // The in-memory declaration: every position of the table with the defaults of
 // a new main window (texts empty, p_7 and p_8 at their first entry, the "Nie"
-// box of both pairs checked). Used by lorqa-cli and the tests.
+// box of both pairs checked). Used by lorqa-cli and the tests. Setting a box
+// to the mark it has runs no rule.
 class TDeklaracja : public FieldAccess
 {
 public:
@@ -18,6 +19,11 @@ public:
     void setIndex(const QString &name, int index) override;
     bool isChecked(const QString &name) const override;
     void setChecked(const QString &name, bool checked) override;
+
+protected:
+    // Runs when a box's mark has changed; the pair rule by default. A record
+    // with other rules (the wizard's) brings its own.
+    virtual void markChanged(const QString &name, bool checked);
 
 private:
     QHash<QString, QString> m_texts;

@@ -45,15 +45,6 @@ const RateRow *rateRowOfBase(const QString &name)
     return nullptr;
 }
 
-void fillRateRowTax(FieldAccess &fields, const RateRow &row)
-{
-    const QString base = fields.text(positionName(row.base));
-    if (base.isEmpty())
-        return;
-    const double tax = double(parseAmount(base)) * row.rate;
-    fields.setText(positionName(row.tax), ZaokraglijTekst(1, tax));
-}
-
 namespace {
 
 bool partInRange(const QString &part, int low, int high)

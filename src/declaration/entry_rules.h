@@ -29,10 +29,7 @@ void copyTownToPostOffice(FieldAccess &fields);
 // The rate row whose base is that position, or nullptr.
 const RateRow *rateRowOfBase(const QString &name);
 
-// Leaving a base of a rate row: a filled base writes its rounded tax ("0" when
-// it rounds to zero); an empty base leaves the tax as it is. A base that is
-// not a whole number throws ConversionError and the tax keeps its text.
-void fillRateRowTax(FieldAccess &fields, const RateRow &row);
+// Leaving a base of a rate row: fillRateRowTax (declaration/calculation.h).
 
 // Leaving p_76: day (characters 1-2) 1 to 31, month (4-5) 1 to 12, year (7-10)
 // 1900 to 2100. Characters 3 and 6 are not examined, nor is the day against

@@ -9,8 +9,8 @@
 //
 // Text positions (text, period, amount, date, editable list) use text();
 // choices use index(), where -1 means no entry is chosen; check marks use
-// isChecked(). Setting a box of a Tak/Nie pair runs the pair rule, so one
-// box of the pair stays checked whichever side sets it.
+// isChecked(). Setting a box runs the rule its side attached to it: the
+// Tak/Nie pair rule keeps one box of a pair checked whichever side sets it.
 class FieldAccess
 {
 public:
@@ -30,3 +30,9 @@ public:
 // the opposite state. The partner's own change then finds nothing left to do.
 // Call it after the box named has changed to `checked`.
 void applyPairRule(FieldAccess &fields, const QString &name, bool checked);
+
+// Copies every position of the table, texts, choices and check marks, in the
+// table's order, from one side to the other: the wizard's hand-over to the
+// main window, a record into a window. Every position is overwritten, empty
+// texts included.
+void copyPositions(const FieldAccess &from, FieldAccess &to);

@@ -1,6 +1,7 @@
 #include "files/ini_document.h"
 
 #include "declaration/errors.h"
+#include "declaration/whole_number.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,43 +46,6 @@ QString tooBig(const QString &path)
 }
 
 } // namespace
-
-std::optional<qint64> parseIniNumber(const QString &text)
-{
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    bool negative = false;
-    if (i < n && (text[i] == u'+' || text[i] == u'-'))
-        negative = text[i++] == u'-';
-    int base = 10;
-    if (i < n && text[i] == u'$') {
-        base = 16;
-        ++i;
-    } else if (i + 1 < n && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X')) {
-        base = 16;
-        i += 2;
-    }
-    if (i == n)
-        return std::nullopt;
-    quint64 magnitude = 0;
-    const quint64 limit = negative ? quint64(1) << 63 : (quint64(1) << 63) - 1;
-    for (; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        int digit = -1;
-        if (c >= u'0' && c <= u'9')
-            digit = c - u'0';
-        else if (base == 16 && c >= u'a' && c <= u'f')
-            digit = 10 + (c - u'a');
-        else if (base == 16 && c >= u'A' && c <= u'F')
-            digit = 10 + (c - u'A');
-        if (digit < 0)
-            return std::nullopt;
-        if (magnitude > (limit - quint64(digit)) / quint64(base))
-            return std::nullopt;
-        magnitude = magnitude * quint64(base) + quint64(digit);
-    }
-    return negative ? qint64(0 - magnitude) : qint64(magnitude);
-}
 
 IniDocument IniDocument::load(const QString &path, IfMissing ifMissing)
 {
@@ -213,7 +177,7 @@ qint64 IniDocument::number(const QString &section, const QString &key, qint64 fa
     const auto v = value(section, key);
     if (!v)
         return fallback;
-    return parseIniNumber(*v).value_or(fallback);
+    return parseWholeNumber(*v, 64).value_or(fallback);
 }
 
 bool IniDocument::encodable(const QString &text)

@@ -77,7 +77,3 @@ private:
 
     QList<Line> m_lines;
 };
-
-// A whole number as the INI files write them: optional sign, decimal, or
-// hexadecimal after 0x, 0X or $, within 64 bits; nullopt for anything else.
-std::optional<qint64> parseIniNumber(const QString &text);

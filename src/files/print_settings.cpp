@@ -1,6 +1,7 @@
 #include "files/print_settings.h"
 
 #include "declaration/errors.h"
+#include "declaration/whole_number.h"
 #include "files/ini_document.h"
 
 #include <QLocale>
@@ -23,7 +24,7 @@ IniDocument loadQuietly(const QString &path)
 
 qint64 shift(const IniDocument &doc, const QString &key)
 {
-    return parseIniNumber(doc.text(Section, key, u"0"_s)).value_or(0);
+    return parseWholeNumber(doc.text(Section, key, u"0"_s), 64).value_or(0);
 }
 
 double scale(const IniDocument &doc)

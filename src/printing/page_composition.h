@@ -89,7 +89,6 @@ public:
     // Shifts and scales every element for printing onto a pre-printed form,
     // with the settings of opcje.ini; the old positions go into
     // KolejkaPolozen. Nothing happens when the settings ask for the whole form.
-    void ZastosujOpcjeWydruku();
     void ZastosujOpcjeWydruku(const PrintSettings &settings);
     // Puts every element back and the artwork on; nothing when not shifted.
     void PrzywrocPolozenia();
@@ -116,18 +115,4 @@ private:
     Placement m_band;
     Artwork QRImageFormularz;
     std::vector<TextBox> m_boxes;
-};
-
-// Puts a page back when it goes out of scope, so a page shifted for printing
-// is restored even when composing or painting throws.
-class RestorePlacementsGuard
-{
-public:
-    explicit RestorePlacementsGuard(PageComposition &page) : m_page(page) {}
-    ~RestorePlacementsGuard() { m_page.PrzywrocPolozenia(); }
-    RestorePlacementsGuard(const RestorePlacementsGuard &) = delete;
-    RestorePlacementsGuard &operator=(const RestorePlacementsGuard &) = delete;
-
-private:
-    PageComposition &m_page;
 };

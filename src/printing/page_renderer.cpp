@@ -1,5 +1,6 @@
 #include "printing/page_renderer.h"
 
+#include "declaration/errors.h"
 #include "printing/page_composition.h"
 
 #include <QFontMetricsF>
@@ -10,8 +11,6 @@
 #include <QTextLayout>
 
 #include <memory>
-
-#include <stdexcept>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -147,7 +146,7 @@ void paintPage(QPainter &painter, const PageComposition &page)
     if (art.visible) {
         QSvgRenderer svg(art.resource);
         if (!svg.isValid())
-            throw std::runtime_error("nie można odczytać rysunku formularza");
+            throw LorqaError(u"Nie można odczytać rysunku formularza."_s);
         svg.render(&painter, QRectF((band.x() + art.at.left) * scale, (band.y() + art.at.top) * scale,
                                     art.width * scale, art.height * scale));
     }
@@ -162,25 +161,3 @@ void paintPage(QPainter &painter, const PageComposition &page)
     painter.restore();
 }
 
-void printPages(QPagedPaintDevice &device, const std::vector<PageComposition *> &pages,
-                const FieldAccess &fields)
-{
-    if (pages.empty())
-        return;
-    setPageLayoutFor(device, *pages.front());
-    QPainter painter;
-    bool first = true;
-    for (PageComposition *page : pages) {
-        page->beforePrint(fields);
-        if (first) {
-            if (!painter.begin(&device))
-                throw std::runtime_error("nie można zapisać wydruku");
-            first = false;
-        } else {
-            setPageLayoutFor(device, *page);
-            device.newPage();
-        }
-        paintPage(painter, *page);
-    }
-    painter.end();
-}

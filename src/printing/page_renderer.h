@@ -4,7 +4,6 @@
 
 #include <vector>
 
-class FieldAccess;
 class PageComposition;
 class QPagedPaintDevice;
 class QFontMetricsF;
@@ -18,12 +17,6 @@ void setPageLayoutFor(QPagedPaintDevice &device, const PageComposition &page);
 // the boxes placed from the paper's corner) with a painter that is active on
 // a device laid out by setPageLayoutFor.
 void paintPage(QPainter &painter, const PageComposition &page);
-
-// Composes each page from the declaration (its before-print handler) and
-// paints it on a sheet of its own. Throws std::runtime_error when the device
-// cannot be painted on (a PDF file that cannot be created).
-void printPages(QPagedPaintDevice &device, const std::vector<PageComposition *> &pages,
-                const FieldAccess &fields);
 
 // The lines of a box's text at the box's width: broken at spaces only (the
 // spaces at a break are dropped), a single word wider than the box broken

@@ -1,4 +1,5 @@
 #include "declaration/declaration.h"
+#include "declaration/calculation.h"
 #include "declaration/entry_rules.h"
 #include "declaration/errors.h"
 

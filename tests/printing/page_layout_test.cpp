@@ -2,6 +2,7 @@
 #include "files/print_settings.h"
 #include "printing/lorqa_pages.h"
 #include "printing/page_renderer.h"
+#include "printing/print_job.h"
 #include "support/printing_fixtures.h"
 
 #include <QBuffer>
@@ -171,9 +172,8 @@ private Q_SLOTS:
         QPdfWriter writer(&out);
         bool thrown = false;
         try {
-            RestorePlacementsGuard guard(page);
-            page.ZastosujOpcjeWydruku(onForm(10, -5, 1.02));
-            printPages(writer, {&page}, fields);
+            PrintJob job({&page}, fields, onForm(10, -5, 1.02));
+            job.paint(writer);
         } catch (const ConversionError &) {
             thrown = true;
         }

@@ -1,6 +1,7 @@
 #include "files/print_settings.h"
 #include "printing/lorqa_pages.h"
 #include "printing/page_renderer.h"
+#include "printing/print_job.h"
 #include "support/printing_fixtures.h"
 
 #include <QGuiApplication>
@@ -28,14 +29,10 @@ struct Printout
     void print(const FieldAccess &fields, const PrintSettings &settings = {})
     {
         path = dir.filePath(u"out.pdf"_s);
-        str1.setNip(fields.text(u"p_1"_s));
         {
-            RestorePlacementsGuard restore1(str1);
-            RestorePlacementsGuard restore2(str2);
-            str1.ZastosujOpcjeWydruku(settings);
-            str2.ZastosujOpcjeWydruku(settings);
+            PrintJob job({&str1, &str2}, fields, settings);
             QPdfWriter writer(path);
-            printPages(writer, {&str1, &str2}, fields);
+            job.paint(writer);
         }
         words = pdfWords(path);
     }

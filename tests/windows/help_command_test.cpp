@@ -1,4 +1,4 @@
-#include "app/help_contexts.h"
+#include "windows/help_topics.h"
 #include "app/help_launcher.h"
 
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "app/help_contexts.h"
+#include "windows/help_topics.h"
 #include "app/help_launcher.h"
-#include "app/help_topics.h"
+#include "app/help_buttons.h"
 #include "app/help_viewer.h"
 #include "support/recording_platform.h"
 
@@ -146,7 +146,7 @@ private Q_SLOTS:
         // The main window's own tables, so that a reference changed there
         // cannot point nowhere.
         for (const HelpButton &button : mainWindowHelpButtons())
-            QTest::addRow("main window %s", qPrintable(button.name)) << helpCommandLine(button.pageReference);
+            QTest::addRow("main window %s", qPrintable(button.name)) << helpCommandLine(button.pageReference());
         for (const HelpMenuEntry &entry : helpMenuEntries())
             QTest::addRow("menu %s", qPrintable(entry.name)) << entry.command;
     }

@@ -1,5 +1,5 @@
 #include "app/banner.h"
-#include "app/help_topics.h"
+#include "app/help_buttons.h"
 #include "declaration/positions.h"
 #include "support/window_fixture.h"
 

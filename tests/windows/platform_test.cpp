@@ -1,4 +1,4 @@
-#include "app/platform.h"
+#include "windows/platform.h"
 #include "support/window_fixture.h"
 
 #include <QDialogButtonBox>

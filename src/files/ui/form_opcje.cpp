@@ -1,6 +1,6 @@
 #include "files/ui/form_opcje.h"
 
-#include "app/command.h"
+#include "windows/command.h"
 #include "files/print_settings.h"
 #include "files/program_folder.h"
 

@@ -1,14 +1,13 @@
 #include "printing/ui/print_preview.h"
 
-#include "app/command.h"
-#include "declaration/errors.h"
+#include "windows/command.h"
 #include "declaration/field_access.h"
 #include "files/print_settings.h"
 #include "files/program_folder.h"
 #include "printing/page_renderer.h"
+#include "printing/print_job.h"
 
 #include <QEventLoop>
-#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
@@ -53,11 +52,7 @@ void PagePrinter::printPage(int page)
     }
 
     PageComposition &composed = composition(page);
-    if (page == 1)
-        lorqa_str1.setNip(m_fields.text(u"p_1"_s));
-
-    RestorePlacementsGuard restore(composed);
-    composed.ZastosujOpcjeWydruku(readPrintSettings(m_settingsPath));
+    PrintJob job({&composed}, m_fields, readPrintSettings(m_settingsPath));
 
     QPrinter printer(QPrinter::HighResolution);
     setPageLayoutFor(printer, composed);
@@ -77,7 +72,7 @@ void PagePrinter::printPage(int page)
     // Every composition, for the preview and again for printing from it,
     // fills the page from the declaration as it is at that moment.
     connect(preview, &QPrintPreviewDialog::paintRequested, preview,
-            [this, &composed](QPrinter *target) { compose(composed, target); });
+            [this, &job](QPrinter *target) { compose(job, target); });
 
     QEventLoop waiting;
     connect(preview, &QDialog::finished, &waiting, &QEventLoop::quit);
@@ -94,15 +89,9 @@ void PagePrinter::printPage(int page)
     delete m_previews[page - 1].data();
 }
 
-void PagePrinter::compose(PageComposition &page, QPrinter *printer)
+void PagePrinter::compose(PrintJob &job, QPrinter *printer)
 {
     // Nothing may leave this handler: it runs inside the preview's event
     // handling. An error shows the error box; the page stays as far as painted.
-    runCommand(m_parent, [&] {
-        page.beforePrint(m_fields);
-        QPainter painter;
-        if (!painter.begin(printer))
-            throw LorqaError(u"Nie można rozpocząć wydruku."_s);
-        paintPage(painter, page);
-    });
+    runCommand(m_parent, [&] { job.paint(*printer); });
 }

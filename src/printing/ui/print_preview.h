@@ -9,6 +9,7 @@
 #include <array>
 
 class FieldAccess;
+class PrintJob;
 class QPrintPreviewDialog;
 class QPrinter;
 class QWidget;
@@ -45,7 +46,7 @@ public:
 
 private:
     PageComposition &composition(int page);
-    void compose(PageComposition &page, QPrinter *printer);
+    void compose(PrintJob &job, QPrinter *printer);
 
     FieldAccess &m_fields;
     QPointer<QWidget> m_parent;

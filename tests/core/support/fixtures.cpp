@@ -41,15 +41,3 @@ TDeklaracja validDeclaration()
         d.setText(it.key(), it.value());
     return d;
 }
-
-void copyPositions(const FieldAccess &from, FieldAccess &to)
-{
-    for (const Position &p : positions()) {
-        if (p.holdsText())
-            to.setText(p.name, from.text(p.name));
-        else if (p.kind == PositionKind::Choice)
-            to.setIndex(p.name, from.index(p.name));
-        else
-            to.setChecked(p.name, from.isChecked(p.name));
-    }
-}

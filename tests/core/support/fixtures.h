@@ -14,7 +14,3 @@ void setAmounts(FieldAccess &fields, const QMap<int, QString> &values);
 // A declaration that passes every check: header, signatory and date filled,
 // no amounts.
 TDeklaracja validDeclaration();
-
-// Copies every position of the table, texts, choices and check marks, from
-// one side to the other (the record into a window, for one).
-void copyPositions(const FieldAccess &from, FieldAccess &to);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/platform.h"
+#include "windows/platform.h"
 
 #include <QStringList>
 

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QString>
 #include <QUrl>
+#include <functional>
 
 class QWidget;
 
@@ -52,3 +53,7 @@ public:
 // The platform the windows use: Qt's by default; tests replace it.
 Platform &platform();
 void setPlatform(Platform *replacement); // nullptr restores Qt's
+
+// What Qt's platform starts a help command line with: the program's help
+// viewer, set at start-up. Without one, no help opens.
+void setHelpLauncher(std::function<bool(const QString &commandLine)> launcher);

@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <array>
-#include <vector>
 
 class Platform;
 
@@ -15,17 +14,26 @@ inline const QString FormHelpFile = QStringLiteral("lorqa(12).chm");
 inline constexpr int FieldHelpContext = 92;
 inline constexpr int FirstPageHelpContext = 21;
 
-// A small help button beside a position of the main window.
+// The page of "lorqa(12).chm" ("::/dzialvii.htm#ustawa_o_podatku") that a
+// context number of the WinHelp file stands for: the one table of help
+// topics. 92 and 21 stand for the start page (the empty text), as does any
+// context that is not ours.
+QString helpPageOfContext(int context);
+// Whether the context is one of ours.
+bool isHelpContext(int context);
+
+// A small help button beside a position. Each window has its own table of
+// them, keyed by the row the button stands in: the windows reuse button
+// names with other meanings.
 struct HelpButton
 {
     QString name;          // "BitBtn17"
     int beside;            // the last position of its row; the button follows it
     QString hint;
     int context;           // context number in the WinHelp file
-    QString pageReference; // page inside lorqa(12).chm, "::/..."
     int helpContext;       // what F1 shows when the button has the focus
+    QString pageReference() const { return helpPageOfContext(context); }
 };
-const std::vector<HelpButton> &mainWindowHelpButtons();
 
 // An entry of the menu "Pomoc".
 struct HelpMenuEntry
@@ -50,3 +58,10 @@ void showHelpMenuEntry(Platform &platform, const HelpMenuEntry &entry);
 // F1 on a control with that help context: the WinHelp file shows it, on
 // every system.
 void showContextHelp(Platform &platform, int helpContext);
+
+// Our help has no WinHelp file: these give the command line of our help
+// viewer ("hh ...") that shows the same topic as a context number or a topic
+// name ("Objasnienia", "Ustawaopodatkuodtowarowi", "Oprogramie", any letter
+// case) of "lorqa(12).hlp"; an empty text for what is not ours.
+QString helpCommandForContext(int context);
+QString helpCommandForTopic(const QString &topicName);

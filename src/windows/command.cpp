@@ -1,6 +1,6 @@
-#include "app/command.h"
+#include "windows/command.h"
 
-#include "app/platform.h"
+#include "windows/platform.h"
 #include "declaration/errors.h"
 
 #include <exception>

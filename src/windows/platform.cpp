@@ -1,7 +1,6 @@
-#include "app/platform.h"
+#include "windows/platform.h"
 
-#include "app/help_contexts.h"
-#include "app/help_launcher.h"
+#include "windows/help_topics.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -29,6 +28,10 @@ void Platform::showHelpTopic(const QString &, const QString &topic)
 namespace {
 
 const QString ApplicationTitle = u"Lorqa"_s;
+
+// The help viewer is a window of the program above this layer; it is
+// handed in at start-up.
+std::function<bool(const QString &)> helpLauncher;
 
 class QtPlatform : public Platform
 {
@@ -86,7 +89,10 @@ public:
         return dialog.selectedFiles().constFirst();
     }
 
-    bool startHelp(const QString &commandLine) override { return launchHelp(commandLine); }
+    bool startHelp(const QString &commandLine) override
+    {
+        return helpLauncher && helpLauncher(commandLine);
+    }
     bool openUrl(const QUrl &url) override { return QDesktopServices::openUrl(url); }
     QDate today() override { return QDate::currentDate(); }
     void pause(int milliseconds) override { QThread::msleep(qMax(0, milliseconds)); }
@@ -110,4 +116,9 @@ Platform &platform()
 void setPlatform(Platform *replacement)
 {
     current = replacement;
+}
+
+void setHelpLauncher(std::function<bool(const QString &)> launcher)
+{
+    helpLauncher = std::move(launcher);
 }

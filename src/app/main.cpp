@@ -7,6 +7,7 @@
 #include "declaration/ui/form_error.h"
 #include "files/ui/form_opcje.h"
 #include "printing/ui/print_preview.h"
+#include "wizard/ui/form_kreator.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -45,11 +46,12 @@ int main(int argc, char *argv[])
         auto *pagePrinter = new PagePrinter(*Form1, Form1.get());
         auto *AboutForm = new TAboutForm(Form1.get());
         auto *FormError = new TFormError(Form1.get());
-        // The wizard is created here once it exists.
+        auto *FormKreator = new TFormKreator(*Form1, Form1.get());
         auto *FormOpcje = new TFormOpcje(Form1.get());
         Form1->setPagePrinter([pagePrinter](int page) { pagePrinter->printPage(page); });
         Form1->setAboutDialog(AboutForm);
         Form1->setErrorForm(FormError);
+        Form1->setWizard(FormKreator);
         Form1->setOptionsDialog(FormOpcje);
     } catch (const LorqaError &e) {
         platform().showError(nullptr, e.message());

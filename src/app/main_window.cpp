@@ -221,7 +221,9 @@ void TForm1::ImageButtonKreatorClick() { Kreator1Click(); }
 
 void TForm1::Kreator1Click()
 {
-    platform().showMessage(this, u"Kreator nie jest jeszcze dostępny."_s);
+    // Modal: the main window is inert until the wizard closes.
+    if (m_wizard)
+        m_wizard->exec();
 }
 
 bool TForm1::checkBeforePrint()
@@ -281,6 +283,11 @@ void TForm1::setOptionsDialog(QDialog *dialog)
 {
     m_optionsDialog = dialog;
     m_optionsAction->setEnabled(dialog != nullptr);
+}
+
+void TForm1::setWizard(QDialog *wizard)
+{
+    m_wizard = wizard;
 }
 
 void TForm1::setAboutDialog(QDialog *dialog)

@@ -46,6 +46,7 @@ public:
     void setPagePrinter(std::function<void(int page)> printer);
     void setOptionsDialog(QDialog *dialog);
     void setAboutDialog(QDialog *dialog);
+    void setWizard(QDialog *wizard);
 
     int currentPage() const; // 1 to 4
 
@@ -133,6 +134,7 @@ private:
     std::function<void(int)> m_pagePrinter;
     QDialog *m_optionsDialog = nullptr;
     QDialog *m_aboutDialog = nullptr;
+    QDialog *m_wizard = nullptr;
     QAction *m_optionsAction = nullptr;
     QAction *m_aboutAction = nullptr;
 };

@@ -56,17 +56,22 @@ void PoliczKreator(FieldAccess &fields)
 
 void splitCashRegisters(FieldAccess &f)
 {
+    // The split is made from the amount as typed, not from p_56 as an earlier
+    // computation left it, so that computing again (Next on page 8 after the
+    // way to it) gives the same split instead of dropping the refunded part.
     const QString typed = f.text(CashRegistersTyped);
     if (typed.isEmpty())
         return;
     const double a = sumOf(f, {46}, {55});
+    const double spent = numberOfText(typed);
     if (a <= 0) {
         set(f, 56, QString());
         set(f, 59, typed);
-    } else if (!textOf(f, 56).isEmpty() && amountOf(f, 56) > a) {
+    } else if (spent > a) {
         writeTotal(f, 56, a);
-        writeTotal(f, 59, numberOfText(typed) - a);
+        writeTotal(f, 59, spent - a);
     } else {
+        set(f, 56, typed);
         set(f, 59, QString());
     }
 }

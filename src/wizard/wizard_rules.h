@@ -21,7 +21,7 @@ void PoliczKreator(FieldAccess &fields);
 
 // The typed cash-register amount p_56_temp split between p_56 (deducted now,
 // up to the tax due) and p_59 (to be refunded). Nothing when p_56_temp is
-// empty.
+// empty. Computing again gives the same split.
 void splitCashRegisters(FieldAccess &fields);
 
 // Leaving p_56: what the user typed becomes the amount to split.

@@ -51,6 +51,11 @@ private Q_SLOTS:
             << u"26=500 50=600 56=400"_s << u"400"_s << u"46=500 55=600 56= 59=400 60=500 65=500"_s;
         QTest::newRow("cash registers within the tax due")
             << u"26=500 56=100 59=7"_s << u"100"_s << u"46=500 58=400 59="_s;
+        // p_56 as an earlier computation capped it: the split stays.
+        QTest::newRow("computing again keeps the refunded part")
+            << u"26=500 50=200 56=300 59=100"_s << u"400"_s << u"46=500 55=200"_s;
+        QTest::newRow("cash registers come back when tax is due again")
+            << u"26=500 59=400"_s << u"400"_s << u"46=500 56=400 58=100 59="_s;
         QTest::newRow("no typed cash leaves 56 and 59 alone")
             << u"26=500 50=600 56=400 59=9"_s << QString() << u"46=500 55=600 60=109 65=109"_s;
         QTest::newRow("57 is not capped by the computation")

@@ -350,16 +350,6 @@ private Q_SLOTS:
         QCOMPARE(f.recorder.calls, QStringList{u"show context %1 of lorqa(12).hlp"_s.arg(context)});
     }
 
-    void wizardIsNotThereYet()
-    {
-        WindowFixture f;
-        f.clickArea(u"ImageButtonKreator"_s);
-        f.trigger(u"Kreator1"_s);
-        QCOMPARE(f.recorder.callsOf(u"message"_s),
-                 QStringList(2, u"Kreator nie jest jeszcze dostępny."_s));
-        QCOMPARE(f.window->currentPage(), 1);
-    }
-
     void webLinks()
     {
         WindowFixture f;

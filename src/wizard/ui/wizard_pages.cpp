@@ -230,6 +230,12 @@ private:
     // of a label column, the two amount columns and a button column.
     void buildGroups(QWidget *page, int n)
     {
+        // A page whose amounts all stand in the tax column (page 7) gives
+        // the labels the room of the other column.
+        bool leftColumn = false;
+        for (const WizardGroup &g : wizardGroups())
+            for (const WizardRow &r : g.rows)
+                leftColumn = leftColumn || (g.page == n && r.left);
         int top = WizardHeaderHeight;
         for (const WizardGroup &g : wizardGroups()) {
             if (g.page != n)
@@ -238,11 +244,11 @@ private:
             frame->setObjectName(g.name);
             frame->setProperty("role", QByteArray("group"));
             auto *grid = new QGridLayout(frame);
-            grid->setContentsMargins(8, 3, 6, 3);
+            grid->setContentsMargins(8, g.height ? 1 : 3, 6, g.height ? 1 : 3);
             grid->setHorizontalSpacing(6);
             grid->setVerticalSpacing(2);
             grid->setColumnStretch(0, 1);
-            grid->setColumnMinimumWidth(1, AmountWidth);
+            grid->setColumnMinimumWidth(1, leftColumn ? AmountWidth : 0);
             grid->setColumnMinimumWidth(2, AmountWidth);
             grid->setColumnMinimumWidth(3, 24);
             const QFont font = smaller(frame->font());
@@ -340,7 +346,9 @@ private:
         column->addSpacing(8);
 
         auto *date = new QHBoxLayout;
-        date->addWidget(label(u"Data wypełnienia (dzień - miesiąc - rok)"_s));
+        QLabel *dateCaption = label(u"Data wypełnienia (dzień - miesiąc - rok)"_s);
+        dateCaption->setWordWrap(false);
+        date->addWidget(dateCaption);
         QLineEdit *day = edit(u"p_76"_s);
         day->setFixedWidth(100);
         date->addWidget(day);

@@ -1,6 +1,7 @@
 #include "app/form_pages.h"
 
 #include "app/help_topics.h"
+#include "app/scroll_into_view.h"
 #include "declaration/entry_rules.h"
 #include "declaration/positions.h"
 
@@ -137,6 +138,7 @@ public:
         m_layout->addStretch(1);
         addNextButton();
         m_scroll->setWidget(m_content);
+        scrollFocusIntoView(m_scroll);
         return m_scroll;
     }
 

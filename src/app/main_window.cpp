@@ -5,6 +5,7 @@
 #include "app/form_pages.h"
 #include "app/help_topics.h"
 #include "app/platform.h"
+#include "app/status_hint.h"
 #include "app/web_links.h"
 #include "declaration/calculation.h"
 #include "declaration/checks.h"
@@ -77,6 +78,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent)
     statusBar()->setObjectName(u"StatusBar1"_s);
     statusBar()->setFixedHeight(19);
     statusBar()->setSizeGripEnabled(false);
+    new StatusHint(this); // a long hint ends at a word with "…", not inside one
 
     createMenu();
     createPages();

@@ -20,7 +20,8 @@ StatusHint::StatusHint(QMainWindow *window) : QLabel(window)
 
 void StatusHint::setHint(const QString &hint)
 {
-    m_hint = hint;
+    // The bar has room for one line; a hint written on two reads on one.
+    m_hint = QString(hint).replace(u"\r\n"_s, u" "_s).replace(u'\n', u' ');
     showFitting();
 }
 

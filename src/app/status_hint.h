@@ -16,6 +16,7 @@ public:
     // status tip that reaches the window, instead of the bar's own message.
     explicit StatusHint(QMainWindow *window);
 
+    // The hint on one line: line breaks shown as blanks.
     QString hint() const { return m_hint; }
     void setHint(const QString &hint);
 

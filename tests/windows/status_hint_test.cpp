@@ -39,9 +39,12 @@ void hover(QWidget *w, const QString &tip)
 }
 
 // Empty when the hint is shown whole, or fits the bar up to a whole word
-// followed by "…"; otherwise what is wrong. The hint is longer than shown.
-QString checkShown(const Shown &shown, const QString &hint)
+// followed by "…"; otherwise what is wrong.
+QString checkShown(const Shown &shown, QString hint)
 {
+    if (shown.text.contains(u'\n'))
+        return u"more than one line: "_s + shown.text;
+    hint.replace(u'\n', u' '); // a hint written on two lines reads on one
     if (shown.width > shown.room)
         return u"wider than the bar: "_s + shown.text;
     if (shown.text == hint)
@@ -94,6 +97,7 @@ private Q_SLOTS:
         QTest::newRow("p_41, narrow") << 300 << p41;
         QTest::newRow("p_41, very narrow") << 120 << p41;
         QTest::newRow("one long word") << 120 << QString(200, u'x');
+        QTest::newRow("two lines") << 300 << findPosition(u"p_35"_s)->hint;
         QTest::newRow("double blanks") << 200 << u"Wpisz  podatek  należny  od  dostawy  towarów  i  usług"_s;
     }
     void longHintInANarrowBar()

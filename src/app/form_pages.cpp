@@ -1,6 +1,7 @@
 #include "app/form_pages.h"
 
 #include "app/help_buttons.h"
+#include "windows/scroll_into_view.h"
 #include "declaration/entry_rules.h"
 #include "declaration/positions.h"
 
@@ -103,7 +104,7 @@ const char PageStyle[] = R"(
     QLabel[role="column"] { background: #e1e1e1; border: 1px solid #a0a0a0; padding: 2px 4px; }
     QLabel[role="row"] { background: #f2f2f2; border: 1px solid #c0c0c0; padding: 2px 5px; }
     QLabel[role="intro"] { padding: 4px 5px; }
-    QLabel[role="note"] { padding: 1px 5px; color: #404040; }
+    QLabel[role="note"] { padding: 0 5px; color: #404040; }
     QFrame[role="cell"] { background: white; border: 1px solid #a0a0a0; }
     QLabel[role="number"] { color: #303030; border: none; }
 )";
@@ -137,6 +138,7 @@ public:
         m_layout->addStretch(1);
         addNextButton();
         m_scroll->setWidget(m_content);
+        scrollFocusIntoView(m_scroll);
         return m_scroll;
     }
 
@@ -301,7 +303,7 @@ private:
         cellRow({{10, 2}, {11, 3}, {12, 3}});
         cellRow({{13, 3}, {14, 4}, {15, 1}, {16, 1}});
         cellRow({{17, 4}, {18, 2}, {19, 3}});
-        m_layout->addSpacing(4);
+        // No extra room before the notes: at the design size page 1 just fits.
         m_layout->addWidget(label(u"* - dotyczy podmiotów niebędących osobami fizycznymi"_s, "note"));
         m_layout->addWidget(label(u"**- dotyczy podmiotów będących osobami fizycznymi"_s, "note"));
     }

@@ -4,6 +4,7 @@
 #include "windows/command.h"
 #include "app/form_pages.h"
 #include "app/help_buttons.h"
+#include "app/status_hint.h"
 #include "windows/file_dialogs.h"
 #include "windows/platform.h"
 #include "app/web_links.h"
@@ -66,6 +67,7 @@ TForm1::TForm1(QWidget *parent) : QMainWindow(parent), m_fields(this)
     statusBar()->setObjectName(u"StatusBar1"_s);
     statusBar()->setFixedHeight(19);
     statusBar()->setSizeGripEnabled(false);
+    new StatusHint(this); // a long hint ends at a word with "…", not inside one
 
     createMenu();
     createPages();

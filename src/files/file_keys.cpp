@@ -111,9 +111,8 @@ void writeKeys(const FieldAccess &fields, const std::vector<FileKey> &keys, cons
     doc.save(path);
 }
 
-void readKeys(FieldAccess &fields, const std::vector<FileKey> &keys, const QString &path)
+void readKeys(FieldAccess &fields, const std::vector<FileKey> &keys, const IniDocument &doc)
 {
-    const IniDocument doc = IniDocument::load(path, IniDocument::IfMissing::Fail);
     for (const FileKey &k : keys) {
         switch (k.form) {
         case ValueForm::Text:

@@ -4,6 +4,7 @@
 #include <vector>
 
 class FieldAccess;
+class IniDocument;
 
 // How a position is held in a file.
 enum class ValueForm {
@@ -33,7 +34,6 @@ std::vector<FileKey> dataFileKeys();
 // WriteError when the file cannot be written; in both cases nothing changes.
 void writeKeys(const FieldAccess &fields, const std::vector<FileKey> &keys, const QString &path);
 
-// Reads the keys in their order and sets the positions; a missing key gives
-// its default. Throws LorqaError when the file cannot be read at all, before
-// any position changes.
-void readKeys(FieldAccess &fields, const std::vector<FileKey> &keys, const QString &path);
+// Sets the positions from the keys of a document read whole beforehand, in
+// the keys' order; a missing key gives its default.
+void readKeys(FieldAccess &fields, const std::vector<FileKey> &keys, const IniDocument &doc);

@@ -31,6 +31,8 @@ public:
     // pair of double or single quotes dropped, at most 2047 characters.
     // nullopt when the section or key is missing.
     std::optional<QString> value(const QString &section, const QString &key) const;
+    // Whether the document has a line opening the section, even an empty one.
+    bool hasSection(const QString &section) const { return findSection(section).has_value(); }
     QString text(const QString &section, const QString &key, const QString &fallback = {}) const;
     // A whole number in decimal, or hexadecimal after 0x, 0X or $; anything
     // else (or a missing key) gives the fallback.

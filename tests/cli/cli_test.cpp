@@ -193,6 +193,31 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(path(u"x.pdf"_s)));
     }
 
+    // A file that is no declaration is refused by every command, naming the
+    // file, and no output is written.
+    void refusesAFileOfAnotherKind_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::newRow("calc") << u"calc"_s;
+        QTest::newRow("check") << u"check"_s;
+        QTest::newRow("pdf") << u"pdf"_s;
+    }
+    void refusesAFileOfAnotherKind()
+    {
+        QFETCH(QString, command);
+        const QString in = path(u"obrazek.vat"_s);
+        writeAll(in, QByteArray("\x89PNG\r\n\x1a\n\x00\x00\x00\rIHDR", 16));
+        const QString out = path(u"wynik."_s + (command == u"pdf"_s ? u"pdf"_s : u"vat"_s));
+        QStringList args{command, in};
+        if (command != u"check"_s)
+            args << out;
+        const Run r = cli(args);
+        QCOMPARE(r.exitCode, 2);
+        QVERIFY2(r.err.contains(in) && r.err.contains(u"nie jest plikiem deklaracji"_s), qPrintable(r.err));
+        QCOMPARE(r.out, QString());
+        QVERIFY(!QFile::exists(out));
+    }
+
     void refusesAHugeFile()
     {
         const QString big = path(u"big.vat"_s);

@@ -7,6 +7,7 @@
 #include "support/test_files.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -161,9 +162,8 @@ private Q_SLOTS:
             << QByteArray("[dane]\r\n8_RodzajPlatnika=$1\r\n") << QStringList{u"p_8#1"_s};
         QTest::newRow("amount text taken unchanged")
             << QByteArray("[liczby]\r\n20=12,50\r\n21= -5 \r\n") << QStringList{u"p_20=12,50"_s, u"p_21=-5"_s};
-        QTest::newRow("no INI at all: defaults")
-            << QByteArray("\x89PNG\r\n\x1a\n\x00\x00", 10)
-            << QStringList{u"p_1="_s, u"p_7#0"_s, u"p_25="_s, u"p_70_2!"_s};
+        QTest::newRow("only an empty dane: defaults")
+            << QByteArray("[DANE]\r\n") << QStringList{u"p_1="_s, u"p_7#0"_s, u"p_25="_s, u"p_70_2!"_s};
         QTest::newRow("a data file read as a declaration")
             << QByteArray(NewDataFile).replace("1_NIP=", "1_NIP=555") << QStringList{u"p_1=555"_s, u"p_4="_s, u"p_70_2!"_s};
         QTest::newRow("key in UTF-8 is not the Windows-1250 key")
@@ -281,6 +281,63 @@ private Q_SLOTS:
         }
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(readAll(dir.filePath(u"old.vat"_s)), old);
+    }
+
+    // A file that is no file of ours is refused whole, naming the file, and
+    // leaves every position as it was; one of our sections is enough to read
+    // it, empty or not.
+    void otherFilesAreRefused_data()
+    {
+        QTest::addColumn<QString>("kind"); // "vat" or "dane"
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("refused");
+        QByteArray noise(3000, '\0');
+        QRandomGenerator random(10);
+        for (char &c : noise)
+            c = char(random.bounded(256));
+        const QByteArray png("\x89PNG\r\n\x1a\n\x00\x00", 10);
+        const QByteArray keysWithoutSection = "1_NIP=123\r\n25=100\r\n";
+        const QByteArray printSettings = "[Wydruk]\r\nCheckWydrukNaOrg=1\r\nEditX=5\r\n";
+        for (const QString &kind : {u"vat"_s, u"dane"_s}) {
+            const auto row = [&](const char *name) -> QTestData & {
+                return QTest::newRow(qPrintable(kind + u": "_s + QLatin1StringView(name))) << kind;
+            };
+            row("random bytes") << noise << true;
+            row("a picture") << png << true;
+            row("an empty file") << QByteArray() << true;
+            row("keys without a section") << keysWithoutSection << true;
+            row("print settings") << printSettings << true;
+            row("an empty dane") << QByteArray("[dane]\r\n") << false;
+            row("dane among others") << QByteArray("[inne]\r\nx=1\r\n[Dane]\r\n") << false;
+        }
+        QTest::newRow("vat: only liczby") << u"vat"_s << QByteArray("[liczby]\r\n25=1\r\n") << false;
+        QTest::newRow("dane: only liczby") << u"dane"_s << QByteArray("[liczby]\r\n25=1\r\n") << true;
+    }
+    void otherFilesAreRefused()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, file);
+        QFETCH(bool, refused);
+        const QString name = path(u"plik."_s + kind);
+        writeAll(name, file);
+        TDeklaracja d = everyPositionSet();
+        try {
+            if (kind == u"vat"_s)
+                WczytajDeklaracje(d, name);
+            else
+                WczytajDane(d, name);
+            QVERIFY2(!refused, "read");
+        } catch (const LorqaError &e) {
+            QVERIFY2(refused, qPrintable(e.message()));
+            QVERIFY2(e.message().contains(u"„"_s + name + u"”"_s), qPrintable(e.message()));
+            QVERIFY2(e.message().contains(kind == u"vat"_s ? u"deklaracji"_s : u"danych"_s),
+                     qPrintable(e.message()));
+            compareAll(d, everyPositionSet());
+            return;
+        }
+        // Read: the keys it lacks give the defaults.
+        QCOMPARE(d.text(u"p_1"_s), QString());
+        QCOMPARE(d.index(u"p_8"_s), 0);
     }
 
     void loadingAMissingFileChangesNothing()

@@ -1,3 +1,4 @@
+#include "declaration/errors.h"
 #include "declaration/positions.h"
 #include "files/declaration_file.h"
 #include "support/fixtures.h"
@@ -92,6 +93,21 @@ private Q_SLOTS:
             QCOMPARE(w.text(positionName(n)), want.value(n));
         QCOMPARE(w.isChecked(u"p_70_1"_s), refund);
         QCOMPARE(w.text(u"p_1"_s), validDeclaration().text(u"p_1"_s));
+    }
+
+    // Neither the positions nor the questions change for a file that is no
+    // declaration.
+    void foreignFileChangesNothing()
+    {
+        const QString path = m_dir.filePath(u"obraz.vat"_s);
+        writeAll(path, QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16));
+        WizardDeclaration w = opened();
+        w.setText(u"p_9"_s, u"Firma"_s);
+        w.setText(CashRegistersTyped, u"5"_s);
+        QVERIFY_THROWS_EXCEPTION(LorqaError, WczytajDeklaracjeKreator(w, path));
+        QCOMPARE(w.text(u"p_9"_s), u"Firma"_s);
+        QCOMPARE(w.text(CashRegistersTyped), u"5"_s);
+        QCOMPARE(tickedQuestions(w), u"1 8"_s);
     }
 
     void purposeToTheRadioPair_data()

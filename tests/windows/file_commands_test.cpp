@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -118,6 +119,42 @@ private Q_SLOTS:
         QVERIFY(!f.window->isChecked(u"p_70_2"_s));
         QVERIFY(f.window->isChecked(u"p_71_2"_s));
         QCOMPARE(f.window->text(u"p_76"_s), u"15-10-2011"_s);
+    }
+
+    // Random bytes opened as a file of ours are refused with the box, and the
+    // declaration on screen stays as it was.
+    void otherFileIsRefused_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::newRow("open data") << u"Wczytajdane1"_s;
+        QTest::newRow("open declaration") << u"Wczytajdeklaracje1"_s;
+    }
+    void otherFileIsRefused()
+    {
+        QFETCH(QString, entry);
+        const QString path = pathIn(u"losowe.bin"_s);
+        QByteArray noise(3000, '\0');
+        QRandomGenerator random(3000);
+        for (char &c : noise)
+            c = char(random.bounded(256));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(noise);
+        file.close();
+
+        WindowFixture f;
+        f.fillValidDeclaration();
+        f.window->setText(u"p_25"_s, u"700"_s);
+        f.window->setChecked(u"p_70_1"_s, true);
+        f.recorder.fileNames = {path};
+        f.trigger(entry);
+        QCOMPARE(f.recorder.calls.size(), 2);
+        QVERIFY2(f.recorder.calls[1].startsWith(u"error: Plik „"_s + QDir::toNativeSeparators(path) + u"” nie jest"_s),
+                 qPrintable(f.recorder.calls[1]));
+        QCOMPARE(f.window->text(u"p_1"_s), u"1234563218"_s);
+        QCOMPARE(f.window->text(u"p_72"_s), u"Jan"_s);
+        QCOMPARE(f.window->text(u"p_25"_s), u"700"_s);
+        QVERIFY(f.window->isChecked(u"p_70_1"_s));
     }
 
     void savingNeedsNip_data()

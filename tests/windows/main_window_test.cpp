@@ -12,6 +12,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QStackedWidget>
 #include <QTest>
 
@@ -241,6 +243,17 @@ private Q_SLOTS:
         QCOMPARE(f.window->currentPage(), page);
         QCOMPARE(f.shownMarker(), page);
         QCOMPARE(QApplication::focusWidget(), f.find(focus));
+    }
+
+    // At the design size page 1 shows whole, without a scroll bar.
+    void pageOneFitsTheDesignSize()
+    {
+        WindowFixture f;
+        QCoreApplication::processEvents();
+        QCOMPARE(f.window->centralWidget()->height() + f.window->statusBar()->height(), 684);
+        auto *sheet = f.find<QScrollArea>(u"TabSheet1"_s);
+        QCOMPARE(sheet->verticalScrollBar()->maximum(), 0);
+        QVERIFY(!sheet->verticalScrollBar()->isVisible());
     }
 
     void menuEntriesInOrder()

@@ -265,6 +265,24 @@ private Q_SLOTS:
         QVERIFY(!f.control(u"Panel4_2"_s)->isHidden());
     }
 
+    // Tab follows page 2 from its top to its bottom.
+    void tabFollowsThePage()
+    {
+        WizardFixture f;
+        f.next();
+        f.control(u"p_1"_s)->setFocus(Qt::TabFocusReason);
+        QStringList visited;
+        for (int i = 0; i < 19; ++i) {
+            QWidget *w = QApplication::focusWidget();
+            while (w && w->objectName().isEmpty()) // the edit inside a list
+                w = w->parentWidget();
+            visited.append(w ? w->objectName() : u"?"_s);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(visited.join(u' '), u"p_1 p_6 p_8 p_9 p_10 p_11 p_12 p_13 p_14 p_15 p_16 p_17 p_18 p_19 "
+                                     "p_72 p_73 p_75 ButtonLoadDane ButtonSaveDane"_s);
+    }
+
     void keyFiltersSwallowKeys()
     {
         WizardFixture f;

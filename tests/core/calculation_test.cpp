@@ -13,18 +13,6 @@ class CalculationTest : public QObject
 {
     Q_OBJECT
 
-    // Every amount after the run: those of `expected`, the rest as they were.
-    static void compareAmounts(const TDeklaracja &d, const QMap<int, QString> &input,
-                               const QMap<int, QString> &expected)
-    {
-        for (int n = FirstAmount; n <= LastAmount; ++n) {
-            const QString want = expected.value(n, input.value(n));
-            const QString got = d.text(positionName(n));
-            if (got != want)
-                QFAIL(qPrintable(u"p_%1 is \"%2\", expected \"%3\""_s.arg(n).arg(got, want)));
-        }
-    }
-
     static void addCases()
     {
         QTest::addColumn<QString>("input");

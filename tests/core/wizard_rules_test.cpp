@@ -13,19 +13,9 @@ class WizardRulesTest : public QObject
 {
     Q_OBJECT
 
-    // The amounts of `expected` as they must stand, the others as in `input`;
-    // "t=" in either list is p_56_temp.
     static void compare(const WizardDeclaration &d, const QString &input, const QString &expected)
     {
-        QMap<int, QString> want = amounts(input);
-        const QMap<int, QString> changes = amounts(expected);
-        for (auto it = changes.begin(); it != changes.end(); ++it)
-            want[it.key()] = it.value();
-        for (int n = FirstAmount; n <= LastAmount; ++n) {
-            const QString got = d.text(positionName(n));
-            if (got != want.value(n))
-                QFAIL(qPrintable(u"p_%1 is \"%2\", expected \"%3\""_s.arg(n).arg(got, want.value(n))));
-        }
+        compareAmounts(d, amounts(input), amounts(expected));
     }
 
     static WizardDeclaration record(const QString &input, const QString &typedCash = {})

@@ -3,6 +3,7 @@
 #include "declaration/positions.h"
 
 #include <QStringList>
+#include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -40,4 +41,15 @@ TDeklaracja validDeclaration()
     for (auto it = texts.begin(); it != texts.end(); ++it)
         d.setText(it.key(), it.value());
     return d;
+}
+
+void compareAmounts(const FieldAccess &fields, const QMap<int, QString> &input,
+                    const QMap<int, QString> &expected)
+{
+    for (int n = FirstAmount; n <= LastAmount; ++n) {
+        const QString want = expected.value(n, input.value(n));
+        const QString got = fields.text(positionName(n));
+        if (got != want)
+            QFAIL(qPrintable(u"p_%1 is \"%2\", expected \"%3\""_s.arg(n).arg(got, want)));
+    }
 }

@@ -14,3 +14,8 @@ void setAmounts(FieldAccess &fields, const QMap<int, QString> &values);
 // A declaration that passes every check: header, signatory and date filled,
 // no amounts.
 TDeklaracja validDeclaration();
+
+// Every amount after a run: those of `expected`, the rest as in `input`.
+// Fails the running test at the first that differs, naming it.
+void compareAmounts(const FieldAccess &fields, const QMap<int, QString> &input,
+                    const QMap<int, QString> &expected);

@@ -17,14 +17,6 @@ constexpr double MarkWidth = 11.0 * 96.0 / 72.0 / 2.0;
 
 } // namespace
 
-QRectF FormDrawing::rect(const QString &id) const
-{
-    for (const DrawnRect &r : rects)
-        if (r.id == id)
-            return r.rect;
-    return {};
-}
-
 FormDrawingBuilder::FormDrawingBuilder(const PageComposition &page) : m_page(page)
 {
 }

@@ -1,5 +1,6 @@
 #include "printing/lorqa_pages.h"
 
+#include "printing/form_drawing.h"
 #include "printing/spaced_text.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -7,7 +8,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 // One row per box: name, anchor, Left, Top, Width, Height, alignment, font.
-// tools/draw_form.py reads this table to draw the fields around the boxes.
 std::vector<TextBox> page1Boxes()
 {
     using enum Anchor;
@@ -65,8 +65,9 @@ std::vector<TextBox> page1Boxes()
 
 Tlorqa_str1::Tlorqa_str1()
     : PageComposition(1, QMarginsF(10, 8, 9, 7),
-                      Artwork{u":/form_page1.svg"_s, {0, 0}, 721, 1063}, page1Boxes())
+                      Artwork{nullptr, {0, 0}, 721, 1063}, page1Boxes())
 {
+    setDrawing(drawFormPage1(*this));
 }
 
 void Tlorqa_str1::setNip(const QString &nip)

@@ -1,5 +1,6 @@
 #include "printing/lorqa_pages.h"
 
+#include "printing/form_drawing.h"
 #include "printing/spaced_text.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -7,7 +8,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 // One row per box: name, anchor, Left, Top, Width, Height, alignment, font.
-// tools/draw_form.py reads this table to draw the fields around the boxes.
 std::vector<TextBox> page2Boxes()
 {
     using enum Anchor;
@@ -54,8 +54,9 @@ std::vector<TextBox> page2Boxes()
 
 Tlorqa_str2::Tlorqa_str2()
     : PageComposition(2, QMarginsF(9, 8, 10, 7),
-                      Artwork{u":/form_page2.svg"_s, {0, 0}, 725, 1063}, page2Boxes())
+                      Artwork{nullptr, {0, 0}, 725, 1063}, page2Boxes())
 {
+    setDrawing(drawFormPage2(*this));
 }
 
 void Tlorqa_str2::str2BeforePrint(const FieldAccess &fields)

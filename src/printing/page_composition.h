@@ -5,9 +5,11 @@
 #include <QQueue>
 #include <QString>
 
+#include <memory>
 #include <vector>
 
 class FieldAccess;
+struct FormDrawing;
 struct PrintSettings;
 
 // A printed page as data: the report page, its one band, the artwork beneath
@@ -50,7 +52,7 @@ struct TextBox
 
 struct Artwork
 {
-    QString resource;  // our SVG drawing of the form page
+    std::shared_ptr<const FormDrawing> drawing;  // our drawing of the form page
     Placement at;      // band-anchored
     int width;         // the drawing's own size, in whole points
     int height;
@@ -96,6 +98,8 @@ public:
 
 protected:
     PageComposition(int pageNumber, QMarginsF marginsMm, Artwork artwork, std::vector<TextBox> boxes);
+    // The drawing is built around the boxes, so it comes once they stand.
+    void setDrawing(std::shared_ptr<const FormDrawing> drawing) { QRImageFormularz.drawing = std::move(drawing); }
     void setText(const QString &boxName, const QString &text);
     // Fills this page's boxes from the positions of the table: a text as it
     // stands, a choice as "x" in the box of its entry ("_1" for the first,

@@ -1,15 +1,16 @@
 #include "printing/page_renderer.h"
 
 #include "declaration/errors.h"
+#include "printing/form_drawing.h"
 #include "printing/page_composition.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <QTextLayout>
 
+#include <limits>
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
@@ -27,6 +28,60 @@ QFont fontFor(BoxFont face)
     // resolution that would drift the spaced values off their cells.
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
+}
+
+// The drawing's captions share the face of the values.
+QFont captionFont(const Caption &caption)
+{
+    QFont font = fontFor(BoxFont::Sans11);
+    font.setPointSizeF(caption.size * 72.0 / PointsPerInch);
+    font.setBold(caption.bold);
+    return font;
+}
+
+QColor colourOf(Ground ground)
+{
+    switch (ground) {
+    case Ground::White: return Qt::white;
+    case Ground::Paper: return QColor(0xe9, 0xec, 0xef);
+    case Ground::Shade: return QColor(0xc9, 0xce, 0xd4);
+    case Ground::Tint: return QColor(0xdd, 0xe1, 0xe5);
+    case Ground::None: break;
+    }
+    return Qt::transparent;
+}
+
+// Shapes are scaled from layout points by the painter; text is placed in
+// device coordinates, so that each font keeps its own size on the device.
+void paintDrawing(QPainter &painter, const FormDrawing &drawing, QPointF origin, double scale)
+{
+    painter.save();
+    painter.translate(origin * scale);
+    painter.scale(scale, scale);
+    for (const DrawnRect &r : drawing.rects) {
+        QPen pen(Qt::black, r.pen);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(r.pen > 0 ? pen : QPen(Qt::NoPen));
+        painter.setBrush(r.fill == Ground::None ? QBrush(Qt::NoBrush) : QBrush(colourOf(r.fill)));
+        painter.drawRect(r.rect);
+    }
+    for (const DrawnLine &l : drawing.lines) {
+        painter.setPen(QPen(Qt::black, l.pen));
+        painter.drawLine(l.from, l.to);
+    }
+    painter.restore();
+
+    painter.save();
+    painter.setPen(Qt::black);
+    for (const Caption &caption : drawing.captions) {
+        painter.setFont(captionFont(caption));
+        const QFontMetricsF metrics(painter.font(), painter.device());
+        for (const CaptionLine &line : captionLines(caption, painter.device()))
+            painter.drawText(QPointF((origin.x() + line.rect.left()) * scale,
+                                     (origin.y() + line.rect.top()) * scale + metrics.ascent()),
+                             line.text);
+    }
+    painter.restore();
 }
 
 // One line of a box, laid out at the box's width with its alignment.
@@ -79,6 +134,33 @@ void paintBox(QPainter &painter, const TextBox &box, QPointF origin, double scal
 }
 
 } // namespace
+
+std::vector<CaptionLine> captionLines(const Caption &caption, QPaintDevice *device)
+{
+    const double scale = device->logicalDpiX() / PointsPerInch;
+    const QFontMetricsF metrics(captionFont(caption), device);
+    const double ascent = metrics.ascent() / scale;
+    const double height = ascent + metrics.descent() / scale;
+    const double step = caption.size * 1.15;
+
+    QStringList texts;
+    for (const QString &paragraph : caption.text.split(u'\n'))
+        texts += boxLines(paragraph, metrics, caption.area.width() * scale, std::numeric_limits<int>::max());
+    const double block = texts.isEmpty() ? 0 : (texts.size() - 1) * step + height;
+    const double top = caption.middle ? caption.area.top() + (caption.area.height() - block) / 2
+                                      : caption.area.top();
+    std::vector<CaptionLine> lines;
+    for (const QString &text : texts) {
+        const double width = metrics.horizontalAdvance(text) / scale;
+        double left = caption.area.left();
+        if (caption.align == CaptionAlign::Right)
+            left = caption.area.right() - width;
+        else if (caption.align == CaptionAlign::Centre)
+            left += (caption.area.width() - width) / 2;
+        lines.push_back({text, QRectF(left, top + lines.size() * step, width, height)});
+    }
+    return lines;
+}
 
 QStringList boxLines(const QString &text, const QFontMetricsF &metrics, double width, int maxLines)
 {
@@ -143,13 +225,8 @@ void paintPage(QPainter &painter, const PageComposition &page)
     painter.setRenderHint(QPainter::TextAntialiasing);
 
     const Artwork &art = page.artwork();
-    if (art.visible) {
-        QSvgRenderer svg(art.resource);
-        if (!svg.isValid())
-            throw LorqaError(u"Nie można odczytać rysunku formularza."_s);
-        svg.render(&painter, QRectF((band.x() + art.at.left) * scale, (band.y() + art.at.top) * scale,
-                                    art.width * scale, art.height * scale));
-    }
+    if (art.visible && art.drawing)
+        paintDrawing(painter, *art.drawing, band + QPointF(art.at.left, art.at.top), scale);
 
     painter.setPen(Qt::black);
     for (const TextBox &box : page.boxes())

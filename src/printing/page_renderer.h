@@ -1,12 +1,15 @@
 #pragma once
 
+#include <QRectF>
 #include <QStringList>
 
 #include <vector>
 
+struct Caption;
 class PageComposition;
 class QPagedPaintDevice;
 class QFontMetricsF;
+class QPaintDevice;
 class QPainter;
 
 // A4 portrait with the page's margins; painting counts from the paper's
@@ -22,3 +25,13 @@ void paintPage(QPainter &painter, const PageComposition &page);
 // spaces at a break are dropped), a single word wider than the box broken
 // where it meets the edge; at most maxLines lines.
 QStringList boxLines(const QString &text, const QFontMetricsF &metrics, double width, int maxLines);
+
+// One line of a caption of the drawing as the renderer places it on the
+// device, in layout points from the artwork's corner: the rectangle spans
+// the line's advance and the font's ascent and descent.
+struct CaptionLine
+{
+    QString text;
+    QRectF rect;
+};
+std::vector<CaptionLine> captionLines(const Caption &caption, QPaintDevice *device);

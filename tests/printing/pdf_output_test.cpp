@@ -4,8 +4,10 @@
 #include "printing/print_job.h"
 #include "support/printing_fixtures.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPdfWriter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -71,6 +73,16 @@ double inkedShare(const QString &pdf, int page)
 QString collapsed(QString text)
 {
     return text.simplified();
+}
+
+// The PDF's text as a reader finds it, each run of blanks one space.
+QString pdfText(const QString &pdf)
+{
+    QProcess process;
+    process.start(u"pdftotext"_s, {pdf, u"-"_s});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
 }
 
 } // namespace
@@ -230,6 +242,63 @@ private Q_SLOTS:
             QVERIFY2(ink > 0.5, qPrintable(u"page %1: %2 inked"_s.arg(page).arg(ink)));
         }
         QVERIFY(qAbs(p.inBox(1, u"p_24"_s).first().rect.right() - paperRect(p.str1, u"p_24"_s).right()) < 1.0);
+    }
+
+    // The form's own text is real text in the PDF, with the form's numbering
+    // and without the main window's typos.
+    void formTextIsSearchable_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("present");
+        QTest::newRow("title") << u"DEKLARACJA DLA PODATKU OD TOWARÓW I USŁUG"_s << true;
+        QTest::newRow("amount to pay") << u"Kwota podatku podlegającego wpłacie do urzędu skarbowego"_s << true;
+        QTest::newRow("section A") << u"A. MIEJSCE I CEL SKŁADANIA DEKLARACJI"_s << true;
+        QTest::newRow("section D.2") << u"D.2. NABYCIE TOWARÓW I USŁUG"_s << true;
+        QTest::newRow("section H") << u"H. OŚWIADCZENIE PODATNIKA"_s << true;
+        QTest::newRow("legal basis") << u"Podstawa prawna:"_s << true;
+        QTest::newRow("place of filing") << u"Miejsce składania:"_s << true;
+        QTest::newRow("instruction") << u"Pouczenie"_s << true;
+        QTest::newRow("tax office's section") << u"J. ADNOTACJE URZĘDU SKARBOWEGO"_s << true;
+        QTest::newRow("first name") << u"72. Imię"_s << true;
+        QTest::newRow("surname") << u"73. Nazwisko"_s << true;
+        QTest::newRow("signature") << u"74. Podpis"_s << true;
+        QTest::newRow("surname numbered as the signature") << u"74. Nazwisko"_s << false;
+        QTest::newRow("words run together") << u"októrych"_s << false;
+        QTest::newRow("lower-case l for I") << u"MIEJSCE l CEL"_s << false;
+    }
+    void formTextIsSearchable()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, present);
+        const QString all = pdfText(fullPrintout().path);
+        QVERIFY(!all.isEmpty());
+        QCOMPARE(all.contains(text), present);
+    }
+
+    // On a pre-printed form the sheet carries the values alone: every word
+    // of the PDF lies in a box.
+    void onFormPrintsOnlyTheValues()
+    {
+        Printout p;
+        p.print(fullDeclaration(), PrintSettings{true, 0, 0, 1});
+        QVERIFY(!p.words.isEmpty());
+        QStringList stray;
+        for (const PdfWord &w : p.words) {
+            bool inBox = false;
+            for (const TextBox &b : p.page(w.page).boxes())
+                inBox = inBox || paperRect(p.page(w.page), b.name).adjusted(-2, -2, 2, 2).contains(w.rect.center());
+            if (!inBox)
+                stray.append(u"page %1: %2"_s.arg(w.page).arg(w.text));
+        }
+        QVERIFY2(stray.isEmpty(), qPrintable(stray.join(u", "_s)));
+    }
+
+    // Text as text, not outlines: both pages of a full declaration stay small
+    // enough to mail and archive.
+    void fullFormIsSmall()
+    {
+        const qint64 size = QFileInfo(fullPrintout().path).size();
+        QVERIFY2(size > 0 && size < 200 * 1024, qPrintable(u"%1 bytes"_s.arg(size)));
     }
 };
 

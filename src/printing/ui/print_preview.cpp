@@ -6,6 +6,7 @@
 #include "files/program_folder.h"
 #include "printing/page_renderer.h"
 #include "printing/print_job.h"
+#include "printing/ui/preview_window_size.h"
 
 #include <QEventLoop>
 #include <QPrintPreviewDialog>
@@ -67,6 +68,7 @@ void PagePrinter::printPage(int page)
     preview->setAttribute(Qt::WA_DeleteOnClose, false);
     preview->setWindowModality(Qt::NonModal);
     preview->setWindowTitle(u"Podgląd wydruku - strona %1"_s.arg(page));
+    sizePreviewForReading(*preview);
     m_previews[page - 1] = preview;
 
     // Every composition, for the preview and again for printing from it,

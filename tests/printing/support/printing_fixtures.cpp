@@ -1,14 +1,12 @@
 #include "support/printing_fixtures.h"
 
+#include "printing/form_drawing.h"
 #include "printing/page_composition.h"
 
-#include <QFile>
-#include <QHash>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QXmlStreamReader>
 
 #include <algorithm>
 
@@ -53,55 +51,13 @@ TDeklaracja fullDeclaration()
     return d;
 }
 
-namespace {
-
-struct Drawing
-{
-    QSizeF viewBox;
-    QHash<QString, QRectF> rects;
-};
-
-const Drawing &drawing(const QString &resource)
-{
-    static QHash<QString, Drawing> cache;
-    auto it = cache.find(resource);
-    if (it != cache.end())
-        return *it;
-    Drawing d;
-    QFile file(resource);
-    if (file.open(QIODevice::ReadOnly)) {
-        QXmlStreamReader xml(&file);
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            const auto a = xml.attributes();
-            if (xml.name() == u"svg"_s) {
-                const QStringList box = a.value(u"viewBox"_s).toString().split(u' ');
-                if (box.size() == 4)
-                    d.viewBox = QSizeF(box[2].toDouble(), box[3].toDouble());
-            } else if (xml.name() == u"rect"_s && a.hasAttribute(u"id"_s)) {
-                d.rects.insert(a.value(u"id"_s).toString(),
-                               QRectF(a.value(u"x"_s).toDouble(), a.value(u"y"_s).toDouble(),
-                                      a.value(u"width"_s).toDouble(), a.value(u"height"_s).toDouble()));
-            }
-        }
-    }
-    return *cache.insert(resource, d);
-}
-
-} // namespace
-
 QRectF artworkRect(const PageComposition &page, const QString &id)
 {
     const Artwork &art = page.artwork();
-    const Drawing &d = drawing(art.resource);
-    if (!d.rects.contains(id) || d.viewBox.isEmpty())
+    const QRectF r = art.drawing ? art.drawing->rect(id) : QRectF();
+    if (r.isEmpty())
         return {};
-    const QRectF r = d.rects.value(id);
-    const double sx = art.width / d.viewBox.width();
-    const double sy = art.height / d.viewBox.height();
-    const QPointF origin = page.bandOrigin() + QPointF(art.at.left, art.at.top);
-    return QRectF(origin.x() + r.x() * sx, origin.y() + r.y() * sy, r.width() * sx, r.height() * sy);
+    return r.translated(page.bandOrigin() + QPointF(art.at.left, art.at.top));
 }
 
 QRectF paperRect(const PageComposition &page, const QString &boxName)

@@ -15,6 +15,7 @@
 #include "declaration/ui/form_error.h"
 #include "files/data_file.h"
 #include "files/declaration_file.h"
+#include "files/next_quarter.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -102,6 +103,8 @@ void TForm1::createMenu()
     file->setObjectName(u"Plik1"_s);
     entry(file, u"Wczytajdane1"_s, u"Otwórz dane ..."_s, &TForm1::Wczytajdane1Click);
     entry(file, u"Wczytajdeklaracje1"_s, u"Otwórz deklaracje ..."_s, &TForm1::Wczytajdeklaracje1Click);
+    entry(file, u"Nowadeklaracjazpoprzedniej1"_s, u"Nowa deklaracja z poprzedniej ..."_s,
+          &TForm1::Nowadeklaracjazpoprzedniej1Click);
     entry(file, u"Zapiszdane1"_s, u"Zapisz dane ..."_s, &TForm1::Zapiszdane1Click);
     entry(file, u"Zapiszdeklaracje1"_s, u"Zapisz deklaracje ..."_s, &TForm1::Zapiszdeklaracje1Click);
     file->addSeparator();
@@ -330,6 +333,14 @@ void TForm1::Wczytajdeklaracje1Click()
 {
     runCommand(this, [this] {
         openWithDialog(this, DeclarationFilter, [this](const QString &path) { WczytajDeklaracje(*this, path); });
+    });
+}
+
+void TForm1::Nowadeklaracjazpoprzedniej1Click()
+{
+    runCommand(this, [this] {
+        openWithDialog(this, DeclarationFilter,
+                       [this](const QString &path) { loadNextQuarter(*this, path, platform().today()); });
     });
 }
 

@@ -85,6 +85,8 @@ public Q_SLOTS:
     void Wczytajdeklaracje1Click();
     void Zapiszdane1Click();
     void Zapiszdeklaracje1Click();
+    // The next quarter's declaration from a saved one.
+    void Nowadeklaracjazpoprzedniej1Click();
 
     // Help.
     void Objanienia1Click();

@@ -13,6 +13,7 @@ enum ExitCode {
 // Each command gets the arguments after its name.
 int runCalc(const QStringList &args);
 int runCheck(const QStringList &args);
+int runNext(const QStringList &args);
 // The pdf command needs a GUI application for fonts; it makes its own.
 int runPdf(int argc, char **argv);
 

@@ -51,6 +51,12 @@ QString usage()
            "      i ostrzeżenia, po jednym w wierszu.\n"
            "      Kod wyjścia: 0 gdy nie ma błędów (ostrzeżenia mogą być wypisane),\n"
            "      1 gdy znaleziono błąd, 2 przy błędzie konwersji lub pliku.\n"
+           "  next POPRZEDNIA.vat NOWA.vat\n"
+           "      Tworzy deklarację za następny kwartał: dane podatnika i osoby\n"
+           "      podpisującej z poprzedniej, okres o kwartał dalej, cel „złożenie\n"
+           "      deklaracji”, w poz. 47 kwota z poz. 65 poprzedniej, pozostałe kwoty\n"
+           "      puste, data wypełnienia dzisiejsza. NOWA musi być innym plikiem.\n"
+           "      Kod wyjścia: 0 gdy zapisano, 2 przy błędzie argumentów lub pliku.\n"
            "  pdf WEJŚCIE.vat WYJŚCIE.pdf [--page 1|2] [--options PLIK]\n"
            "      Składa strony deklaracji tak jak wydruk i zapisuje je jako PDF\n"
            "      (domyślnie obie strony). --options wskazuje plik ustawień wydruku\n"
@@ -76,6 +82,8 @@ int main(int argc, char **argv)
             return runCalc(args);
         if (command == u"check"_s)
             return runCheck(args);
+        if (command == u"next"_s)
+            return runNext(args);
     } catch (const LorqaError &e) {
         printError(e.message());
         return ExitFailure;

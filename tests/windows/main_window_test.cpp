@@ -267,7 +267,7 @@ private Q_SLOTS:
         }
         QCOMPARE(seen, (QStringList{
                            u"Plik:"_s, u"Otwórz dane ..."_s, u"Otwórz deklaracje ..."_s,
-                           u"Zapisz dane ..."_s, u"Zapisz deklaracje ..."_s, u"-"_s, u"Zakończ"_s,
+                           u"Nowa deklaracja z poprzedniej ..."_s, u"Zapisz dane ..."_s, u"Zapisz deklaracje ..."_s, u"-"_s, u"Zakończ"_s,
                            u"Widok:"_s, u"Nagłówek + Dane"_s, u"Podatek należny"_s,
                            u"Podatek naliczony"_s, u"Podsumowanie + Pozostałe"_s, u"Strona 1"_s,
                            u"Strona 2"_s,

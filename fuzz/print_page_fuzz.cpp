@@ -1,4 +1,4 @@
-// Both printed pages filled from an arbitrary record and painted into a small
+// A printed page filled from an arbitrary record and painted into a small
 // PDF in memory. The record is the input read as a declaration file, so every
 // position can hold any text; its section [Wydruk] gives the print settings.
 #include "fuzz_support.h"
@@ -36,7 +36,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Tlorqa_str1 str1;
     Tlorqa_str2 str2;
     try {
-        PrintJob job({&str1, &str2}, declaration, settings);
+        // One page an input, as the print commands do: odd sizes page 1.
+        PrintJob job({size % 2 ? static_cast<PageComposition *>(&str1) : &str2}, declaration, settings);
         QBuffer buffer;
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter writer(&buffer);

@@ -275,7 +275,9 @@ private Q_SLOTS:
         const QString error = u"'%1' is not a valid integer value"_s.arg(amount.trimmed());
         const int conversionExit = command == u"calc"_s ? 1 : 2;
         if (r.exitCode == conversionExit && r.err.contains(u" is not a valid integer value"_s)) {
-            QVERIFY2(r.err.contains(error), qPrintable(r.err.left(300)));
+            // A text that converts may still add up to a total of more than
+            // 32 bits, which is named when the calculation reads it back.
+            QVERIFY2(converts || r.err.contains(error), qPrintable(r.err.left(300)));
             QVERIFY(!QFile::exists(out));
         } else {
             QVERIFY2(r.exitCode == 0 || (command == u"check"_s && r.exitCode == 1),

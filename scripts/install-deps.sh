@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgl-dev qt6-translations-l10n
   fonts-liberation poppler-utils xvfb xauth x11-apps imagemagick xdotool
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -92,7 +92,8 @@ int writePdf(const PdfArgs &args)
         writer.setTitle(u"Deklaracja dla podatku od towarów i usług"_s);
         job.paint(writer);
     }
-    if (!file.commit()) {
+    // Flushed before the commit, so that a full disk keeps the old file.
+    if (!file.flush() || file.error() != QFileDevice::NoError || !file.commit()) {
         printError(u"nie można zapisać pliku „%1”."_s.arg(args.output));
         return ExitFailure;
     }

@@ -63,8 +63,16 @@ IniDocument IniDocument::load(const QString &path, IfMissing ifMissing)
     if (!file.open(QIODevice::ReadOnly))
         throw LorqaError(u"Nie można odczytać pliku „%1”: %2."_s
                              .arg(QDir::toNativeSeparators(path), file.errorString()));
-    // The size may have changed since it was looked at; read no more than the limit.
-    const QByteArray bytes = file.read(MaxFileSize + 1);
+    // The size may have changed since it was looked at; read no more than the
+    // limit, in pieces, as read(MaxFileSize + 1) would reserve 16 MiB for
+    // every file, however small.
+    QByteArray bytes;
+    while (bytes.size() <= MaxFileSize) {
+        const QByteArray piece = file.read(qMin<qint64>(64 * 1024, MaxFileSize + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (bytes.size() > MaxFileSize)
         throw LorqaError(tooBig(path));
     return fromBytes(bytes);
@@ -231,6 +239,10 @@ void IniDocument::save(const QString &path) const
 {
     QSaveFile file(path);
     const QByteArray bytes = toBytes();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    // The write is buffered: a full disk shows only when the buffer is
+    // flushed, and commit() would put an empty file in place of the old one
+    // without saying so. Flush first, and keep the old file if that fails.
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush()
+        || file.error() != QFileDevice::NoError || !file.commit())
         throw WriteError(path);
 }

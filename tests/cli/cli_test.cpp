@@ -1,4 +1,8 @@
+#include "core/support/fixtures.h"
 #include "core/support/test_files.h"
+#include "declaration/positions.h"
+#include "files/declaration_file.h"
+#include "files/ini_document.h"
 
 #include <QFile>
 #include <QProcess>
@@ -230,6 +234,60 @@ private Q_SLOTS:
         QCOMPARE(r.exitCode, 2);
         QVERIFY(r.err.contains(u"16 MiB"_s));
         QVERIFY(!QFile::exists(out));
+    }
+
+    // Every amount of a valid declaration holds the text: each command works,
+    // or ends with the conversion error naming the text and writes nothing.
+    void badAmounts_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QString>("amount");
+        QTest::addColumn<bool>("converts"); // a whole number of 32 bits, as read
+        const std::pair<QString, bool> amounts[] = {
+            {u"-"_s, false}, {u"1-"_s, false}, {u"12,5"_s, false}, {u"2147483648"_s, false},
+            {u"-2147483649"_s, false}, {u"$7FFFFFFF"_s, true}, {u"0x80000000"_s, false},
+            {u" 5"_s, true}, {u"5 "_s, true}, {QString(), true}, {QString(2047, u'9'), false},
+        };
+        for (const QString &command : {u"calc"_s, u"check"_s, u"pdf"_s})
+            for (const auto &[amount, converts] : amounts)
+                QTest::addRow("%s '%s'", qPrintable(command), qPrintable(amount.left(12)))
+                    << command << amount << converts;
+    }
+    void badAmounts()
+    {
+        QFETCH(QString, command);
+        QFETCH(QString, amount);
+        QFETCH(bool, converts);
+        const QString in = path(u"kwoty.vat"_s);
+        ZapiszDeklaracje(validDeclaration(), in);
+        IniDocument doc = IniDocument::load(in, IniDocument::IfMissing::Fail);
+        for (int n = FirstAmount; n <= LastAmount; ++n)
+            doc.setValue(u"liczby"_s, QString::number(n), amount);
+        doc.save(in);
+        const QByteArray before = readAll(in);
+        const QString out = path(u"kwoty-wynik."_s + (command == u"pdf"_s ? u"pdf"_s : u"vat"_s));
+        QFile::remove(out);
+
+        QStringList args{command, in};
+        if (command != u"check"_s)
+            args << out;
+        const Run r = cli(args);
+        const QString error = u"'%1' is not a valid integer value"_s.arg(amount.trimmed());
+        const int conversionExit = command == u"calc"_s ? 1 : 2;
+        if (r.exitCode == conversionExit && r.err.contains(u" is not a valid integer value"_s)) {
+            // A text that converts may still add up to a total of more than
+            // 32 bits, which is named when the calculation reads it back.
+            QVERIFY2(converts || r.err.contains(error), qPrintable(r.err.left(300)));
+            QVERIFY(!QFile::exists(out));
+        } else {
+            QVERIFY2(r.exitCode == 0 || (command == u"check"_s && r.exitCode == 1),
+                     qPrintable(u"%1: %2"_s.arg(r.exitCode).arg(r.err.left(300))));
+            if (command != u"check"_s)
+                QVERIFY(QFile::exists(out));
+        }
+        if (!converts && command == u"calc"_s)
+            QCOMPARE(r.exitCode, 1);
+        QCOMPARE(readAll(in), before);
     }
 };
 

@@ -8,6 +8,9 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 qt6-qpa-plugins
   libgl-dev qt6-translations-l10n
   fonts-liberation poppler-utils xvfb xauth x11-apps imagemagick xdotool
+  librsvg2-bin dpkg-dev file
+  desktop-file-utils appstream libxml2-utils shared-mime-info groff-base
+  cups printer-driver-cups-pdf
 )
 
 missing=()

@@ -9,6 +9,9 @@ packages=(
   libgl-dev qt6-translations-l10n
   fonts-liberation poppler-utils xvfb xauth x11-apps imagemagick xdotool
   clang libclang-rt-14-dev
+  librsvg2-bin dpkg-dev file
+  desktop-file-utils appstream libxml2-utils shared-mime-info groff-base
+  cups printer-driver-cups-pdf
 )
 
 missing=()

@@ -2,6 +2,7 @@
 
 #include "windows/platform.h"
 #include "app/web_links.h"
+#include "lorqa_version.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -89,7 +90,7 @@ TAboutForm::TAboutForm(QWidget *parent) : QDialog(parent)
     Label6 = addLabel(u"Label6"_s, 310, 6, u"LorqaK(6)"_s);
     Label6->setFont(largeType(font));
     Label6->adjustSize();
-    Label1 = addLabel(u"Label1"_s, 432, 12, u"Wersja: 6.0"_s);
+    Label1 = addLabel(u"Label1"_s, 432, 12, u"Wersja: "_s + lorqaVersion());
     Label11 = addLabel(u"Label11"_s, 356, 30, u"zaokrąglanie wg zasad z 2006r."_s);
     Label9 = addLabel(u"Label9"_s, 310, 54, u"Pomoc techniczna:"_s);
     Label8 = addLabel(u"Label8"_s, 416, 54, shownAddress(makerSupportMail()));

@@ -16,6 +16,7 @@
 #include "files/data_file.h"
 #include "files/declaration_file.h"
 #include "files/next_quarter.h"
+#include "lorqa_version.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -38,7 +39,8 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QString Caption =
-    u"Lorqa Deklaracja dla  podatku od towarów i usług - wersja 12.0 zaokrąglanie wg zasad z 2006r."_s;
+    u"Lorqa Deklaracja dla  podatku od towarów i usług - wersja "_s + lorqaVersion()
+    + u" zaokrąglanie wg zasad z 2006r."_s;
 
 constexpr int ClientWidth = 777;
 constexpr int ClientHeight = 684;

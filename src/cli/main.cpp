@@ -3,6 +3,7 @@
 #include "cli/commands.h"
 
 #include "declaration/errors.h"
+#include "lorqa_version.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -62,7 +63,9 @@ QString usage()
            "      (domyślnie obie strony). --options wskazuje plik ustawień wydruku\n"
            "      (jak opcje.ini): wydruk na oryginalnym formularzu, przesunięcia, skala.\n"
            "  --help\n"
-           "      Ten opis.\n"_s;
+           "      Ten opis.\n"
+           "  --version\n"
+           "      Wersja programu.\n"_s;
 }
 
 int main(int argc, char **argv)
@@ -75,6 +78,10 @@ int main(int argc, char **argv)
     QStringList args = app.arguments().mid(2);
     if (command == u"--help"_s || command == u"-h"_s || command == u"help"_s) {
         printOut(usage());
+        return ExitOk;
+    }
+    if (command == u"--version"_s) {
+        printOut(u"lorqa-cli "_s + lorqaVersion());
         return ExitOk;
     }
     try {

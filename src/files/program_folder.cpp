@@ -7,17 +7,30 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-QString programFolder()
+bool isInstalledProgram(const QString &executableFolder)
 {
-    const QString executableFolder = QCoreApplication::applicationDirPath();
-    if (QFileInfo(executableFolder).isWritable())
+    // `cmake --install` and the package put the program's shared files into
+    // <prefix>/share/lorqa beside <prefix>/bin.
+    return QFileInfo(executableFolder + u"/../share/lorqa"_s).isDir();
+}
+
+QString programFolderFor(const QString &executableFolder)
+{
+    // A build or a portable copy keeps its files beside the executable. An
+    // installed program's folder belongs to the system, even when it can be
+    // written (by root): keep the settings and the data folder in the user's
+    // own place, and make sure both exist there, since the user cannot create
+    // them beside the executable.
+    if (QFileInfo(executableFolder).isWritable() && !isInstalledProgram(executableFolder))
         return executableFolder;
-    // An installed program's folder belongs to the system: keep the settings
-    // and the data folder in the user's own place, and make sure both exist
-    // there, since the user cannot create them beside the executable.
     const QString own = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(own + u"/dane"_s);
     return own;
+}
+
+QString programFolder()
+{
+    return programFolderFor(QCoreApplication::applicationDirPath());
 }
 
 QString dataFolder()
